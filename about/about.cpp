@@ -1,0 +1,12 @@
+#include "about/about.h"
+#include "ui_about.h"
+
+About::About(QWidget *parent) : QDialog(parent), ui(new Ui::About)
+{
+    ui->setupUi(this);
+}
+
+About::~About()
+{
+    delete ui;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace theme {
+
+// The whole dark theme, set on the top-level widget of every themed window.
+const QString &darkTheme();
+
+// The theme's three base rules (plain widget colours, item hover and selection).
+const QString &baseRules();
+
+} // namespace theme

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The one-value settings files under data/settings/, resolved against the
+// working directory. Every window reads them through these functions only.
+namespace settingsfiles {
+
+inline const QString kLanguage = QStringLiteral("data/settings/tivora_lang.txt");
+inline const QString kStoredAudio = QStringLiteral("data/settings/tivora_sa.txt");
+inline const QString kStoredAudioChoice = QStringLiteral("data/settings/tivora_sa_index.txt");
+inline const QString kVolume = QStringLiteral("data/settings/tivora_volume.txt");
+inline const QString kTooltips = QStringLiteral("data/settings/tivora_tooltips.txt");
+inline const QString kInstalledVersion = QStringLiteral("data/settings/tivora_ivn.txt");
+
+// Token rules on text already decoded.
+// First word: leading white space skipped, then up to the next white space.
+QString firstWord(const QString &text);
+// First line: up to the first line terminator (LF, CR LF or CR), terminator excluded.
+QString firstLine(const QString &text);
+
+// Whole-token base-10 conversion: optional sign, surrounding white space
+// ignored; anything else, an empty token and values outside 32 bits give 0.
+int toInt(const QString &token);
+
+// Readers: nullopt when the file cannot be opened for reading.
+std::optional<QString> readFirstWord(const QString &path);
+std::optional<QString> readFirstLine(const QString &path);
+// First word converted by toInt.
+std::optional<int> readInt(const QString &path);
+
+} // namespace settingsfiles
