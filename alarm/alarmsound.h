@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QMediaPlayer;
+
+// The alarm's sound: loops a file until stopped, falls back to the bundled
+// alarm when the file cannot be played, and stops by itself after a limit.
+class AlarmSound : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kDefaultLimitMs = 10 * 60 * 1000;
+    static const char *const kFallbackUrl; // "qrc:/audio/resources/audio/fire_alarm.wav"
+
+    explicit AlarmSound(QObject *parent = nullptr);
+    ~AlarmSound() override;
+
+    // Creates a new player and loops the local file at path at volume (handed
+    // to the player unchanged). An empty path, invalid media or a player error
+    // plays the bundled fallback instead. Restarts if already playing.
+    void start(const QString &path, int volume);
+    // Stops and releases the player; harmless when nothing plays.
+    void stop();
+
+    bool isPlaying() const;
+    bool isFallback() const;
+    // How long the sound may ring before it stops by itself.
+    void setLimit(int ms);
+
+signals:
+    // The limit ran out and the sound stopped by itself.
+    void limitReached();
+
+private:
+    std::unique_ptr<QMediaPlayer> m_player;
+    bool m_fallback = false;
+    int m_limitMs = kDefaultLimitMs;
+};
