@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+// Milliseconds from a monotonic source; only differences between readings matter.
+using MonotonicClock = std::function<qint64()>;
+
+// Milliseconds since the first call, from the system's monotonic clock.
+qint64 monotonicMilliseconds();
+
+// Measures running time as accumulated time plus the running segment, so a
+// late or lost display tick never loses time.
+class TimeKeeper
+{
+public:
+    explicit TimeKeeper(MonotonicClock clock = monotonicMilliseconds);
+
+    // An empty function restores monotonicMilliseconds.
+    void setClock(MonotonicClock clock);
+
+    // Start while running changes nothing.
+    void start();
+    // Freezes the running segment into the accumulated time.
+    void pause();
+    // Clears the accumulated time and stops.
+    void stop();
+
+    bool isRunning() const { return m_running; }
+    qint64 elapsedMilliseconds() const;
+
+private:
+    MonotonicClock m_clock;
+    qint64 m_accumulated = 0;
+    qint64 m_segmentStart = 0;
+    bool m_running = false;
+};
+
+// Elapsed time floored to the tenth of a second, split as the display shows it.
+struct TimeFields
+{
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    int hundredths = 0; // 0, 10, ... 90
+};
+
+TimeFields timeFieldsOf(qint64 milliseconds);
+
+// "05" below ten, the decimal text otherwise (hours grow past two digits).
+QString twoDigitText(int value);
+// "0" for a whole second, "10" to "90" otherwise.
+QString hundredthsText(int hundredths);
