@@ -1,12 +1,42 @@
 #include "about/about.h"
 #include "ui_about.h"
 
+#include "app/theme.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+
+// The link labels in about.ui carry these same addresses.
+const char *const kWebsite = "http://www.quorvane.com/";
+const char *const kFacebook = "http://www.facebook.com/quorvane";
+
+void openPage(const char *address)
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(address), QUrl::TolerantMode));
+}
+
+} // namespace
+
 About::About(QWidget *parent) : QDialog(parent), ui(new Ui::About)
 {
+    setStyleSheet(theme::baseRules());
     ui->setupUi(this);
 }
 
 About::~About()
 {
     delete ui;
+}
+
+// The slots open their own fixed page, whatever target the label reports.
+void About::on_label_linkActivated(const QString &)
+{
+    openPage(kWebsite);
+}
+
+void About::on_label_2_linkActivated(const QString &)
+{
+    openPage(kFacebook);
 }

@@ -2,10 +2,13 @@
 
 #include <QDialog>
 
+class QString;
+
 namespace Ui {
 class About;
 }
 
+// The about box: product name, version, warranty notice and the maker's pages.
 class About : public QDialog
 {
     Q_OBJECT
@@ -13,6 +16,10 @@ class About : public QDialog
 public:
     explicit About(QWidget *parent = nullptr);
     ~About() override;
+
+private slots:
+    void on_label_linkActivated(const QString &link);
+    void on_label_2_linkActivated(const QString &link);
 
 private:
     Ui::About *ui;

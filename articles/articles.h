@@ -2,10 +2,13 @@
 
 #include <QDialog>
 
+class QModelIndex;
+
 namespace Ui {
 class Articles;
 }
 
+// The help window: a list of article titles and the article double-clicked.
 class Articles : public QDialog
 {
     Q_OBJECT
@@ -13,6 +16,12 @@ class Articles : public QDialog
 public:
     explicit Articles(QWidget *parent = nullptr);
     ~Articles() override;
+
+private slots:
+    void addArticles();
+    void loadLanguage();
+    void on_listArticles_doubleClicked(const QModelIndex &index);
+    void readFile();
 
 private:
     Ui::Articles *ui;
