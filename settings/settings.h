@@ -6,6 +6,7 @@ namespace Ui {
 class Settings;
 }
 
+// Edits and saves the settings files; the only writer of them.
 class Settings : public QDialog
 {
     Q_OBJECT
@@ -14,6 +15,15 @@ public:
     explicit Settings(QWidget *parent = nullptr);
     ~Settings() override;
 
+private slots:
+    void on_btnAcceptChanges_clicked();
+    void on_btnClose_clicked();
+    void on_btnStoreAudioFile_clicked();
+    void langEnglish();
+    void langNorwegian();
+
 private:
+    void readSettings();
+
     Ui::Settings *ui;
 };

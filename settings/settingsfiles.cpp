@@ -1,20 +1,32 @@
 #include "settings/settingsfiles.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextCodec>
 #include <QTextStream>
 
 namespace settingsfiles {
 
 namespace {
 
-// Reads a whole settings file as text in the locale's encoding.
 std::optional<QString> readText(const QString &path)
 {
+    // A FIFO or device at the path would block or never end.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // Not QIODevice::Text: Qt's text mode drops every CR, gluing "1\r2" into "12";
+    // the token rules treat CR and CR LF as terminators themselves.
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QTextStream stream(&file);
-    return stream.readAll();
+    return stream.read(kReadLimit);
+}
+
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
 
 } // namespace
@@ -33,8 +45,7 @@ QString firstWord(const QString &text)
 QString firstLine(const QString &text)
 {
     int end = 0;
-    while (end < text.size() && text.at(end) != QLatin1Char('\n') &&
-           text.at(end) != QLatin1Char('\r'))
+    while (end < text.size() && !isLineEnd(text.at(end)))
         ++end;
     return text.left(end);
 }
@@ -68,6 +79,22 @@ std::optional<int> readInt(const QString &path)
     if (!word)
         return std::nullopt;
     return toInt(*word);
+}
+
+bool writeValue(const QString &path, const QString &text)
+{
+    // An unencodable character would be written as '?': a different path, not a saved one.
+    if (!QTextCodec::codecForLocale()->canEncode(text))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream stream(&file);
+    stream << text;
+    stream.flush();
+    if (stream.status() != QTextStream::Ok)
+        return false;
+    return file.commit();
 }
 
 } // namespace settingsfiles

@@ -25,10 +25,18 @@ QString firstLine(const QString &text);
 // ignored; anything else, an empty token and values outside 32 bits give 0.
 int toInt(const QString &token);
 
-// Readers: nullopt when the file cannot be opened for reading.
+// Readers: nullopt when the file cannot be opened for reading or is not a
+// regular file. Only the first kReadLimit characters of a file are looked at.
+inline constexpr int kReadLimit = 64 * 1024;
 std::optional<QString> readFirstWord(const QString &path);
 std::optional<QString> readFirstLine(const QString &path);
 // First word converted by toInt.
 std::optional<int> readInt(const QString &path);
+
+// Replaces the file's content with text in the locale's encoding, no line
+// terminator, atomically: the file holds either its old or its new content.
+// True only when the new content is in place; false also when the locale's
+// encoding cannot represent the text.
+bool writeValue(const QString &path, const QString &text);
 
 } // namespace settingsfiles
