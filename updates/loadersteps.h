@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The update check's loading animation: what each timer step shows.
+namespace loadersteps {
+
+// The step at which the animation ends and the verdict is shown.
+inline constexpr int kVerdictStep = 45;
+
+struct Step
+{
+    // Resource path of the frame for the loading label.
+    QString frame;
+    // Progress texts; empty when the step leaves the text as it is.
+    QString englishText;
+    QString norwegianText;
+};
+
+// What a step between 1 and 44 puts on screen; nullopt for a step that changes nothing.
+std::optional<Step> stepAt(int step);
+
+} // namespace loadersteps
