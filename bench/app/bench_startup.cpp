@@ -1,0 +1,120 @@
+// Start-up time: from spawning a process to the main window's first paint,
+// and the resident memory right after it. Run without arguments; the program
+// re-runs itself as the measured child.
+#include "alarm/mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines)
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+class FirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            QElapsedTimer now;
+            now.start();
+            // The monotonic clock is shared with the parent process.
+            std::printf("%lld %ld\n", static_cast<long long>(now.msecsSinceReference()),
+                        residentKiB());
+            std::fflush(stdout);
+            QMetaObject::invokeMethod(qApp, "quit", Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_done = false;
+};
+
+int child(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    MainWindow window;
+    FirstPaint watcher;
+    window.installEventFilter(&watcher);
+    window.show();
+    return app.exec();
+}
+
+void seedSettings(const QString &root)
+{
+    QDir(root).mkpath(QStringLiteral("data/settings"));
+    const QList<QPair<QString, QByteArray>> files = {
+        {QStringLiteral("tivora_lang.txt"), "1"},
+        {QStringLiteral("tivora_volume.txt"), "80"},
+        {QStringLiteral("tivora_tooltips.txt"), "1"},
+        {QStringLiteral("tivora_sa_index.txt"), "0"},
+        {QStringLiteral("tivora_ivn.txt"), "22"}};
+    for (const auto &file : files) {
+        QFile out(root + QStringLiteral("/data/settings/") + file.first);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(file.second);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], "--child") == 0)
+        return child(argc, argv);
+
+    QTemporaryDir folder;
+    seedSettings(folder.path());
+    const int runs = 10;
+    std::vector<double> startMs;
+    std::vector<long> rssKiB;
+    for (int i = 0; i < runs; ++i) {
+        QProcess process;
+        process.setWorkingDirectory(folder.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        QElapsedTimer spawn;
+        spawn.start();
+        process.start(QString::fromLocal8Bit(argv[0]), {QStringLiteral("--child")});
+        process.waitForFinished(30000);
+        const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
+        if (fields.size() != 2) {
+            std::fprintf(stderr, "run %d: no paint reported\n", i);
+            return 1;
+        }
+        startMs.push_back(double(fields[0].toLongLong() - spawn.msecsSinceReference()));
+        rssKiB.push_back(fields[1].toLong());
+    }
+    std::sort(startMs.begin(), startMs.end());
+    std::sort(rssKiB.begin(), rssKiB.end());
+    std::printf("start-up to first painted main window, %d runs: median %.0f ms, worst %.0f ms\n",
+                runs, startMs[runs / 2], startMs.back());
+    std::printf("resident memory after start-up: median %.1f MiB\n", rssKiB[runs / 2] / 1024.0);
+    std::printf("TABLE|Start-up to first painted main window (median)|%.0f ms||under 300 ms\n",
+                startMs[runs / 2]);
+    std::printf("TABLE|Resident memory after start-up|%.1f MiB||\n", rssKiB[runs / 2] / 1024.0);
+    return 0;
+}
