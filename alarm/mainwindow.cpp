@@ -1,6 +1,8 @@
 #include "alarm/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/theme.h"
+
 #include "about/about.h"
 #include "articles/articles.h"
 #include "settings/settings.h"
@@ -23,6 +25,7 @@ template <typename Dialog> void runDialog()
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
+    setStyleSheet(theme::darkTheme());
     ui->setupUi(this);
 }
 
