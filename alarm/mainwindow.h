@@ -1,6 +1,14 @@
 #pragma once
 
+#include "alarm/alarmclock.h"
+
+#include <QDateTime>
 #include <QMainWindow>
+
+#include <functional>
+
+class AlarmSound;
+class QTimer;
 
 namespace Ui {
 class MainWindow;
@@ -11,8 +19,17 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
+    using Clock = std::function<QDateTime()>;
+
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Where the clock and the alarm take the local time from; an empty
+    // function restores QDateTime::currentDateTime.
+    static void setClock(Clock now);
+    // Forgets the process-wide state of this module, for tests that build
+    // several windows in one process.
+    static void resetModuleState();
 
 private slots:
     void showTime();
@@ -28,5 +45,12 @@ private slots:
     void on_actionHelp_triggered();
 
 private:
+    void ring(bool withSound);
+    void hideToolTips();
+
     Ui::MainWindow *ui;
+    QTimer *clockTimer;
+    AlarmSound *alarmSound;
+    AlarmClock alarmClock;
+    QDateTime lastTick;
 };

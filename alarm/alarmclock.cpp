@@ -1,0 +1,60 @@
+#include "alarm/alarmclock.h"
+
+#include <algorithm>
+
+namespace {
+
+// Wall-clock reading without a time zone: a daylight-saving gap or repeat
+// changes what the clock shows, which is what the alarm is set against.
+QDateTime wall(const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
+QDateTime wall(const QDateTime &local)
+{
+    return wall(local.date(), local.time());
+}
+
+QTime wholeSeconds(const QTime &time)
+{
+    return QTime(time.hour(), time.minute(), time.second());
+}
+
+} // namespace
+
+AlarmClock::Ring AlarmClock::check(const QDateTime &previous, const QDateTime &current,
+                                   const QTime &alarm, bool armed)
+{
+    const QTime alarmTime = wholeSeconds(alarm);
+    const bool freshlySet = !m_wasArmed || alarmTime != m_alarm;
+    m_wasArmed = armed;
+    m_alarm = alarmTime;
+    if (!armed || !current.isValid() || !alarmTime.isValid())
+        return Ring::None;
+
+    const QDateTime now = wall(current);
+    QDateTime due;
+    qint64 lateMs = 0;
+    if (freshlySet || !previous.isValid()) {
+        // Only the second we are in counts: earlier moments came before the
+        // alarm was armed or set, or before the program started.
+        if (wholeSeconds(current.time()) != alarmTime)
+            return Ring::None;
+        due = wall(current.date(), alarmTime);
+    } else {
+        due = wall(current.date(), alarmTime);
+        if (due > now)
+            due = wall(current.date().addDays(-1), alarmTime);
+        // A clock set back gives previous > now, so nothing lies in between.
+        if (due <= wall(previous))
+            return Ring::None;
+        // Across a daylight-saving gap the wall clock runs ahead of real time.
+        lateMs = std::min(due.msecsTo(now), previous.msecsTo(current));
+    }
+
+    if (due == m_lastRing)
+        return Ring::None;
+    m_lastRing = due;
+    return lateMs > kSilentAfterMs ? Ring::Silent : Ring::WithSound;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDateTime>
+#include <QTime>
+
+// Decides, tick by tick, whether the alarm rings. It is told the previous and
+// the current local date-time, so it never reads the clock itself.
+class AlarmClock
+{
+public:
+    enum class Ring {
+        None,
+        // On time, or late by no more than kSilentAfterMs.
+        WithSound,
+        // So late that a sound would wake someone long after the alarm's time.
+        Silent,
+    };
+
+    static constexpr qint64 kSilentAfterMs = 5 * 60 * 1000;
+
+    // previous: the last tick's time, invalid at the first tick. alarm: the
+    // alarm's time of day (whole seconds). armed: whether the alarm is on.
+    Ring check(const QDateTime &previous, const QDateTime &current, const QTime &alarm, bool armed);
+
+    // The alarm's date and time the last ring was for; invalid before any.
+    QDateTime lastRing() const { return m_lastRing; }
+
+private:
+    bool m_wasArmed = false;
+    QTime m_alarm;
+    QDateTime m_lastRing;
+};
