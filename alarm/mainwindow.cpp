@@ -27,6 +27,7 @@ QString inactiveStatusText;
 QString currentTimeText;
 
 MainWindow::Clock clockSource;
+MainWindow::RingObserver ringObserver;
 
 // Ticks land this long after a wall-clock second boundary, safely past it.
 constexpr int kAfterBoundaryMs = 1;
@@ -262,6 +263,11 @@ void MainWindow::setClock(Clock now)
     clockSource = std::move(now);
 }
 
+void MainWindow::setRingObserver(RingObserver observer)
+{
+    ringObserver = std::move(observer);
+}
+
 void MainWindow::resetModuleState()
 {
     volume = 0;
@@ -300,6 +306,8 @@ void MainWindow::ring(bool withSound)
 {
     if (withSound)
         alarmSound->start(ui->tbFilePath->text(), volume);
+    if (ringObserver)
+        ringObserver();
     QMessageBox::information(this, ui->cbReason->currentText(), ui->pteDescription->toPlainText());
     alarmSound->stop();
 }

@@ -20,6 +20,7 @@ class MainWindow : public QMainWindow
 
 public:
     using Clock = std::function<QDateTime()>;
+    using RingObserver = std::function<void()>;
 
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -27,6 +28,9 @@ public:
     // Where the clock and the alarm take the local time from; an empty
     // function restores QDateTime::currentDateTime.
     static void setClock(Clock now);
+    // Called each time the alarm rings, after its sound (if any) has started
+    // and before its box shows.
+    static void setRingObserver(RingObserver observer);
     // Forgets the process-wide state of this module, for tests that build
     // several windows in one process.
     static void resetModuleState();
