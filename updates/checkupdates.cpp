@@ -93,8 +93,10 @@ void CheckUpdates::startLoader()
                          QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(updateindicator::kTransferTimeoutMs);
     QNetworkReply *sent = network->get(request);
-    connect(sent, &QNetworkReply::downloadProgress, sent, [sent](qint64 received, qint64 total) {
-        if (received > updateindicator::kMaxBodyBytes || total > updateindicator::kMaxBodyBytes)
+    // The network thread pauses once this much is waiting, so an endless body is never held.
+    sent->setReadBufferSize(updateindicator::kMaxBodyBytes + 1);
+    connect(sent, &QNetworkReply::readyRead, sent, [sent] {
+        if (sent->isRunning() && sent->bytesAvailable() > updateindicator::kMaxBodyBytes)
             sent->abort();
     });
     connect(sent, &QNetworkReply::finished, this, &CheckUpdates::reply);
