@@ -36,6 +36,9 @@ served = {}
 
 class Handler(BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
+    # Headers and body leave in separate writes; without this each keep-alive
+    # answer waits for the client's delayed acknowledgement.
+    disable_nagle_algorithm = True
 
     def log_message(self, format, *args):
         pass

@@ -52,6 +52,14 @@ void IndicatorServer::serve(const QString &path, const Answer &answer)
     command(QJsonDocument(route).toJson(QJsonDocument::Compact));
 }
 
+void IndicatorServer::serve(const QString &path, int status, const QByteArray &body)
+{
+    Answer answer;
+    answer.status = status;
+    answer.body = body;
+    serve(path, answer);
+}
+
 int IndicatorServer::requests(const QString &path)
 {
     const QJsonObject query{{QStringLiteral("cmd"), QStringLiteral("count")},

@@ -35,7 +35,8 @@ public:
     QUrl url(const QString &path = kIndicatorPath) const;
 
     void serve(const QString &path, const Answer &answer);
-    void serve(const QByteArray &body) { serve(kIndicatorPath, Answer{200, body}); }
+    void serve(const QString &path, int status, const QByteArray &body);
+    void serve(const QByteArray &body) { serve(kIndicatorPath, 200, body); }
     // Requests received for a path, and how many of them were answered in full.
     int requests(const QString &path = kIndicatorPath);
     int served(const QString &path = kIndicatorPath);
