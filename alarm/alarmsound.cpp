@@ -1,22 +1,36 @@
 #include "alarm/alarmsound.h"
 
+#include <QFileInfo>
 #include <QMediaPlayer>
+#include <QMediaPlaylist>
 
 const char *const AlarmSound::kFallbackUrl = "qrc:/audio/resources/audio/fire_alarm.wav";
 
-AlarmSound::AlarmSound(QObject *parent) : QObject(parent) {}
+AlarmSound::AlarmSound(QObject *parent) : QObject(parent)
+{
+    m_limit.setSingleShot(true);
+    connect(&m_limit, &QTimer::timeout, this, &AlarmSound::limitRanOut);
+}
 
-AlarmSound::~AlarmSound() = default;
+AlarmSound::~AlarmSound()
+{
+    release();
+}
 
 void AlarmSound::start(const QString &path, int volume)
 {
-    Q_UNUSED(path);
-    Q_UNUSED(volume);
+    release();
+    m_volume = volume;
+    m_fallback = path.isEmpty();
+    play(m_fallback ? QUrl(QString::fromLatin1(kFallbackUrl))
+                    : QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    m_limit.start(m_limitMs);
 }
 
 void AlarmSound::stop()
 {
-    m_player.reset();
+    m_limit.stop();
+    release();
 }
 
 bool AlarmSound::isPlaying() const
@@ -32,4 +46,68 @@ bool AlarmSound::isFallback() const
 void AlarmSound::setLimit(int ms)
 {
     m_limitMs = ms;
+}
+
+QUrl AlarmSound::source() const
+{
+    return m_player ? m_source : QUrl();
+}
+
+void AlarmSound::play(const QUrl &url)
+{
+    ++m_generation;
+    m_source = url;
+    m_player = std::make_unique<QMediaPlayer>();
+    // The playlist is the player's child, so it goes when the player goes.
+    auto *playlist = new QMediaPlaylist(m_player.get());
+    playlist->addMedia(url);
+    playlist->setPlaybackMode(QMediaPlaylist::CurrentItemInLoop);
+    playlist->setCurrentIndex(0);
+
+    const quint64 generation = m_generation;
+    // Queued: the failing player must not be destroyed inside its own signal.
+    connect(
+        m_player.get(), QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+        [this, generation](QMediaPlayer::Error) { failed(generation); }, Qt::QueuedConnection);
+    connect(
+        m_player.get(), &QMediaPlayer::mediaStatusChanged, this,
+        [this, generation](QMediaPlayer::MediaStatus status) {
+            if (status == QMediaPlayer::InvalidMedia)
+                failed(generation);
+        },
+        Qt::QueuedConnection);
+
+    m_player->setPlaylist(playlist);
+    m_player->setVolume(m_volume);
+    m_player->play();
+}
+
+void AlarmSound::release()
+{
+    ++m_generation;
+    if (m_player) {
+        m_player->stop();
+        m_player.reset();
+    }
+}
+
+void AlarmSound::failed(quint64 generation)
+{
+    if (generation != m_generation || !m_player)
+        return;
+    if (m_fallback) {
+        // Not even the bundled sound plays: nothing more to try.
+        release();
+        m_limit.stop();
+        return;
+    }
+    release();
+    m_fallback = true;
+    play(QUrl(QString::fromLatin1(kFallbackUrl)));
+}
+
+void AlarmSound::limitRanOut()
+{
+    release();
+    emit limitReached();
 }
