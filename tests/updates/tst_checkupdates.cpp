@@ -3,6 +3,7 @@
 #include "app/theme.h"
 #include "boxwatcher.h"
 #include "indicatorserver.h"
+#include "opening.h"
 #include "updates/updateindicator.h"
 #include "workingfolder.h"
 
@@ -65,71 +66,6 @@ QImage shownImage(const QLabel *label)
 }
 
 } // namespace
-
-// Stands in for the desktop's browser.
-class BrowserRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void openUrl(const QUrl &url) { opened.append(url); }
-};
-
-// One opening of the dialog whose animation steps the test runs itself
-// instead of the 100 ms timer.
-class Opening
-{
-public:
-    Opening() : dialog(std::make_unique<CheckUpdates>())
-    {
-        timer = dialog->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
-        if (timer)
-            timer->stop();
-        manager = dialog->findChild<QNetworkAccessManager *>();
-        finished = std::make_unique<QSignalSpy>(manager, &QNetworkAccessManager::finished);
-        dialog->show();
-    }
-
-    void step() { QMetaObject::invokeMethod(dialog.get(), "showTime", Qt::DirectConnection); }
-    void steps(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            step();
-    }
-    // Every request so far has been answered (or has failed).
-    bool settle(int expected, int timeoutMs = 15000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (finished->count() < expected && clock.elapsed() < timeoutMs)
-            QTest::qWait(5);
-        return finished->count() == expected;
-    }
-    // Runs the check to its verdict, letting every request before it finish first.
-    bool runToVerdict()
-    {
-        steps(44);
-        const bool settled = settle(44);
-        step();
-        return settled;
-    }
-
-    QLabel *label(const char *name) const { return dialog->findChild<QLabel *>(name); }
-    QString result() const { return label("lblResult")->text(); }
-    QString progress() const { return label("lblTitleLoader")->text(); }
-    QCommandLinkButton *button() const
-    {
-        return dialog->findChild<QCommandLinkButton *>("commandLinkButton");
-    }
-
-    std::unique_ptr<CheckUpdates> dialog;
-    QTimer *timer = nullptr;
-    QNetworkAccessManager *manager = nullptr;
-    std::unique_ptr<QSignalSpy> finished;
-};
 
 class TestCheckUpdates : public QObject
 {

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "updates/checkupdates.h"
+
+#include <QCommandLinkButton>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+// Stands in for the desktop's browser.
+class BrowserRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void openUrl(const QUrl &url) { opened.append(url); }
+};
+
+// One opening of the dialog, shown modal as the main window shows it. Its
+// animation steps come from the test (step()) or from its own 100 ms timer.
+class Opening
+{
+public:
+    enum class Ticks { ByTest, ByTimer };
+
+    explicit Opening(Ticks ticks = Ticks::ByTest) : dialog(std::make_unique<CheckUpdates>())
+    {
+        timer = dialog->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+        if (timer && ticks == Ticks::ByTest)
+            timer->stop();
+        manager = dialog->findChild<QNetworkAccessManager *>();
+        finished = std::make_unique<QSignalSpy>(manager, &QNetworkAccessManager::finished);
+        dialog->setModal(true);
+        dialog->show();
+    }
+
+    void step() { QMetaObject::invokeMethod(dialog.get(), "showTime", Qt::DirectConnection); }
+    void steps(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            step();
+    }
+    // Every request so far has been answered (or has failed).
+    bool settle(int expected, int timeoutMs = 15000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (finished->count() < expected && clock.elapsed() < timeoutMs)
+            QTest::qWait(5);
+        return finished->count() == expected;
+    }
+    // Runs the check to its verdict, letting every request before it finish first.
+    bool runToVerdict()
+    {
+        steps(44);
+        const bool settled = settle(44);
+        step();
+        return settled;
+    }
+
+    QLabel *label(const char *name) const { return dialog->findChild<QLabel *>(name); }
+    QString result() const { return label("lblResult")->text(); }
+    QString progress() const { return label("lblTitleLoader")->text(); }
+    QCommandLinkButton *button() const
+    {
+        return dialog->findChild<QCommandLinkButton *>("commandLinkButton");
+    }
+
+    std::unique_ptr<CheckUpdates> dialog;
+    QTimer *timer = nullptr;
+    QNetworkAccessManager *manager = nullptr;
+    std::unique_ptr<QSignalSpy> finished;
+};
