@@ -5,12 +5,16 @@
 #include <csignal>
 #include <cstdio>
 
+#ifdef __linux__
 #include <sys/prctl.h>
+#endif
 
 int main()
 {
+#ifdef __linux__
     // Never outlive the test that drives this process.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
+#endif
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     const savesequence::Choices sets[2] = {savervalues::first().choices,
                                            savervalues::second().choices};
