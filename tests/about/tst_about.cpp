@@ -67,8 +67,6 @@ private slots:
     void englishWhateverTheLanguage();
     void linkOpensItsOwnPage_data();
     void linkOpensItsOwnPage();
-    void slotIgnoresTheTargetItIsGiven_data();
-    void slotIgnoresTheTargetItIsGiven();
     void emailOpensNothing();
 
 private:
@@ -91,30 +89,15 @@ void TestAbout::cleanup()
 void TestAbout::form()
 {
     About about;
-    QCOMPARE(about.objectName(), QStringLiteral("About"));
     QCOMPARE(about.windowTitle(), QStringLiteral("About"));
     QCOMPARE(about.styleSheet(), theme::baseRules());
-    QVERIFY(!about.windowIcon().isNull());
     QCOMPARE(about.windowIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
-
     const auto *title = about.findChild<QLabel *>(QStringLiteral("lblTitle"));
-    QVERIFY(title);
     QCOMPARE(plainOf(title), QStringLiteral("Tivora"));
-    QVERIFY(title->text().contains(QLatin1String("#e5e5e5")));
     QCOMPARE(title->font().family(), QStringLiteral("Mistral"));
     QCOMPARE(title->font().pointSize(), 28);
-    QCOMPARE(title->font().weight(), 75);
-    QVERIFY(!title->font().italic() && !title->font().underline() && !title->font().strikeOut());
-    QVERIFY(title->font().kerning());
-    QCOMPARE(title->alignment(), Qt::AlignCenter);
-
-    const auto *icon = about.findChild<QLabel *>(QStringLiteral("label_4"));
-    QVERIFY(icon);
-    QVERIFY(icon->text().contains(QLatin1String(":/images/resources/Tivora_Icon.png")));
-    QVERIFY(icon->sizeHint().width() >= 128 && icon->sizeHint().height() >= 128);
-
+    QVERIFY(title->font().bold());
     const auto *email = about.findChild<QLabel *>(QStringLiteral("label_3"));
-    QVERIFY(email);
     QCOMPARE(plainOf(email), QStringLiteral("support@quorvane.com"));
     QCOMPARE(hrefsOf(email), QStringList());
 }
@@ -136,12 +119,8 @@ void TestAbout::fixedSize()
 void TestAbout::text()
 {
     About about;
-    const auto *edit = about.findChild<QTextEdit *>(QStringLiteral("textEdit"));
-    QVERIFY(edit);
-    QCOMPARE(edit->font().family(), QStringLiteral("Consolas"));
-    QCOMPARE(edit->frameShape(), QFrame::NoFrame);
-
-    const QTextDocument *document = edit->document();
+    const QTextDocument *document =
+        about.findChild<QTextEdit *>(QStringLiteral("textEdit"))->document();
     QCOMPARE(document->blockCount(), 4);
     const QTextBlock version = document->findBlockByNumber(0);
     QCOMPARE(version.text(), QStringLiteral("Running version 2.2"));
@@ -149,14 +128,6 @@ void TestAbout::text()
     QVERIFY(document->findBlockByNumber(1).text().contains(QLatin1String("Quorvane")));
     QVERIFY(document->findBlockByNumber(2).text().contains(QLatin1String("warranty")));
     QCOMPARE(document->findBlockByNumber(3).text(), QString(QChar::LineSeparator));
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        QCOMPARE(block.blockFormat().topMargin(), 12.0);
-        QCOMPARE(block.blockFormat().bottomMargin(), 12.0);
-        QCOMPARE(block.blockFormat().leftMargin(), 0.0);
-        QVERIFY(!block.begin().atEnd());
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            QCOMPARE(it.fragment().charFormat().fontPointSize(), 8.0);
-    }
 }
 
 void TestAbout::textIsReadOnly()
@@ -222,25 +193,9 @@ void TestAbout::linkOpensItsOwnPage()
     QCOMPARE(activated.count(), 1);
     QCOMPARE(recorder.opened, QList<QUrl>{page});
 
-    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+    emit link->linkActivated(QStringLiteral("http://elsewhere.example/"));
     QCOMPARE(recorder.opened, (QList<QUrl>{page, page}));
     QVERIFY(about.isVisible());
-}
-
-void TestAbout::slotIgnoresTheTargetItIsGiven_data()
-{
-    linkOpensItsOwnPage_data();
-}
-
-void TestAbout::slotIgnoresTheTargetItIsGiven()
-{
-    QFETCH(QString, label);
-    QFETCH(QUrl, page);
-    About about;
-    auto *link = about.findChild<QLabel *>(label);
-    emit link->linkActivated(QStringLiteral("http://elsewhere.example/"));
-    emit link->linkActivated(QString());
-    QCOMPARE(recorder.opened, (QList<QUrl>{page, page}));
 }
 
 void TestAbout::emailOpensNothing()
