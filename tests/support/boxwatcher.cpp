@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
-#include <QPointer>
 
 BoxWatcher::BoxWatcher(QObject *parent) : QObject(parent)
 {
@@ -39,8 +38,9 @@ void BoxWatcher::poll()
     if (!modal)
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-        if (!m_recorded.contains(box)) {
-            m_recorded << box;
+        // Boxes shown one after another often reuse one address: mark the box itself.
+        if (!box->property("boxWatcherSeen").toBool()) {
+            box->setProperty("boxWatcherSeen", true);
             m_seen << Box{QString::fromLatin1(box->metaObject()->className()), box->windowTitle(),
                           box->text(), box->icon()};
         }

@@ -14,7 +14,8 @@ class BoxWatcher : public QObject
     Q_OBJECT
 
 public:
-    struct Box {
+    struct Box
+    {
         QString className;
         QString title;
         QString text;
@@ -42,7 +43,6 @@ private:
 
     QTimer m_timer;
     QList<Box> m_seen;
-    QList<const QWidget *> m_recorded;
     QString m_fileAnswer;
     int m_fileDialogs = 0;
     bool m_autoClose = true;
