@@ -1,0 +1,213 @@
+// Prints the processor time the main window uses while it idles, and the
+// delay from each wall-clock second to the repaint of its clock label, beside
+// the same figures for a bare label re-armed once a second and for a label
+// driven by a 0 ms timer. Usage: bench_alarm_idle [window seconds] [reference seconds]
+
+#include "alarm/mainwindow.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTime>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace {
+
+// Nanoseconds this thread has run, as the scheduler counts them.
+qint64 threadCpuNs()
+{
+    QFile file(QStringLiteral("/proc/thread-self/schedstat"));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return file.readLine().split(' ').value(0).toLongLong();
+}
+
+qint64 processCpuUs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL + usage.ru_utime.tv_usec +
+           usage.ru_stime.tv_usec;
+}
+
+// Microseconds since local midnight.
+qint64 localTimeOfDayUs()
+{
+    const qint64 utcUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                             std::chrono::system_clock::now().time_since_epoch())
+                             .count();
+    const qint64 offsetUs = QDateTime::currentDateTime().offsetFromUtc() * 1000000LL;
+    const qint64 day = 86400LL * 1000000LL;
+    return ((utcUs + offsetUs) % day + day) % day;
+}
+
+// Watches a label's repaints and notes, for each new text, how long after the
+// start of the second it names the new text reached the screen.
+class RepaintProbe : public QObject
+{
+public:
+    explicit RepaintProbe(QLabel *label) : QObject(label), m_label(label)
+    {
+        label->installEventFilter(this);
+    }
+
+    void setCounting(bool on) { m_counting = on; }
+    const std::vector<double> &delaysMs() const { return m_delaysMs; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        const QString text = m_label->text();
+        if (text == m_last)
+            return false;
+        m_last = text;
+        const QTime shown = QTime::fromString(text, QStringLiteral("hh:mm:ss"));
+        if (!m_counting || !shown.isValid())
+            return false;
+        const qint64 day = 86400LL * 1000000LL;
+        qint64 delayUs = localTimeOfDayUs() - shown.msecsSinceStartOfDay() * 1000LL;
+        if (delayUs < -day / 2)
+            delayUs += day;
+        m_delaysMs.push_back(delayUs / 1000.0);
+        return false;
+    }
+
+private:
+    QLabel *m_label;
+    QString m_last;
+    std::vector<double> m_delaysMs;
+    bool m_counting = false;
+};
+
+struct Figures
+{
+    const char *name = "";
+    double seconds = 0;
+    double threadCpuMs = 0;
+    double processCpuMs = 0;
+    std::vector<double> delaysMs;
+};
+
+void runFor(double seconds)
+{
+    QTimer::singleShot(int(seconds * 1000), Qt::PreciseTimer, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+}
+
+Figures measure(const char *name, QLabel *label, double seconds)
+{
+    auto *probe = new RepaintProbe(label);
+    runFor(2); // settle: first paints, layout, fonts
+    Figures figures;
+    figures.name = name;
+    probe->setCounting(true);
+    const qint64 thread0 = threadCpuNs();
+    const qint64 process0 = processCpuUs();
+    const auto wall0 = std::chrono::steady_clock::now();
+    runFor(seconds);
+    const auto wall1 = std::chrono::steady_clock::now();
+    figures.threadCpuMs = (threadCpuNs() - thread0) / 1e6;
+    figures.processCpuMs = (processCpuUs() - process0) / 1e3;
+    figures.seconds = std::chrono::duration<double>(wall1 - wall0).count();
+    figures.delaysMs = probe->delaysMs();
+    return figures;
+}
+
+void print(const Figures &f)
+{
+    std::vector<double> delays = f.delaysMs;
+    std::sort(delays.begin(), delays.end());
+    const double median = delays.empty() ? -1 : delays[delays.size() / 2];
+    const double worst = delays.empty() ? -1 : delays.back();
+    const double perChangeUs = delays.empty() ? -1 : f.threadCpuMs * 1000 / delays.size();
+    std::printf("%-26s %6.1f s %10.2f ms %9.3f %% %10.2f ms %8zu %12.1f %10.2f %9.2f\n", f.name,
+                f.seconds, f.threadCpuMs, 100.0 * f.threadCpuMs / (f.seconds * 1000),
+                f.processCpuMs, delays.size(), perChangeUs, median, worst);
+    std::fflush(stdout);
+}
+
+QString nowText()
+{
+    return QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    const double windowSeconds = args.value(1, QStringLiteral("60")).toDouble();
+    const double referenceSeconds = args.value(2, QStringLiteral("20")).toDouble();
+
+    QTemporaryDir folder;
+    if (!folder.isValid() || !QDir(folder.path()).mkpath(QStringLiteral("data/settings")))
+        return 1;
+    QDir::setCurrent(folder.path());
+    QFile language(QStringLiteral("data/settings/tivora_lang.txt"));
+    if (language.open(QIODevice::WriteOnly))
+        language.write("1");
+    language.close();
+
+    std::printf("Idle cost on platform %s; cpu is the GUI thread's scheduler time, process is "
+                "getrusage\n",
+                qPrintable(QApplication::platformName()));
+    std::printf("%-26s %8s %13s %11s %13s %8s %12s %10s %9s\n", "", "wall", "cpu", "of a core",
+                "process", "changes", "cpu/chg us", "median ms", "worst ms");
+    std::fflush(stdout);
+
+    std::vector<Figures> all;
+    {
+        MainWindow window;
+        window.show();
+        auto *clock = window.findChild<QLabel *>(QStringLiteral("lblClock"));
+        if (!clock) {
+            std::fprintf(stderr, "no lblClock in the main window\n");
+            return 1;
+        }
+        all.push_back(measure("main window", clock, windowSeconds));
+        print(all.back());
+    }
+    {
+        QLabel label;
+        label.resize(200, 40);
+        label.show();
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            label.setText(nowText());
+            timer.start(1000 - QTime::currentTime().msec());
+        });
+        timer.start(0);
+        all.push_back(measure("bare label, 1 s re-arm", &label, referenceSeconds));
+        print(all.back());
+    }
+    {
+        QLabel label;
+        label.resize(200, 40);
+        label.show();
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] { label.setText(nowText()); });
+        timer.start(0);
+        all.push_back(measure("0 ms timer", &label, referenceSeconds));
+        print(all.back());
+    }
+    QDir::setCurrent(QDir::tempPath());
+    return 0;
+}
