@@ -1,0 +1,79 @@
+// Opens and closes the update dialog 20 times against a server that answers
+// only after 3 s, so every opening closes with requests in flight, and prints
+// the heap in use after each closing. A flat column means nothing piles up.
+#include "indicatorserver.h"
+#include "updates/checkupdates.h"
+#include "updates/updateindicator.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+#include <malloc.h>
+
+#include <cstdio>
+
+namespace {
+
+long long heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<long long>(info.uordblks + info.hblkhd);
+}
+
+long long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int rounds = argc > 1 ? QByteArray(argv[1]).toInt() : 20;
+    const int openMs = argc > 2 ? QByteArray(argv[2]).toInt() : 1000;
+
+    IndicatorServer server;
+    if (!server.isRunning()) {
+        std::fprintf(stderr, "could not start the test server\n");
+        return 1;
+    }
+    IndicatorServer::Answer slow;
+    slow.body = "5";
+    slow.delaySeconds = 3;
+    server.serve(IndicatorServer::kIndicatorPath, slow);
+    updateindicator::setIndicatorUrlForTesting(server.url());
+
+    std::printf("round  heap-in-use(bytes)  rss(KiB)  requests-sent\n");
+    long long first = 0;
+    long long last = 0;
+    for (int round = 0; round <= rounds; ++round) {
+        {
+            CheckUpdates dialog;
+            dialog.setModal(true);
+            dialog.show();
+            QTest::qWait(openMs);
+        }
+        // Let deferred deletions run before measuring.
+        QTest::qWait(50);
+        const long long heap = heapInUse();
+        std::printf("%5d  %18lld  %8lld  %13d\n", round, heap, residentKiB(), server.requests());
+        std::fflush(stdout);
+        if (round == 1)
+            first = heap;
+        last = heap;
+    }
+    std::printf("growth from round 1 to round %d: %lld bytes (%.1f bytes per opening)\n", rounds,
+                last - first, rounds > 1 ? double(last - first) / (rounds - 1) : 0.0);
+    updateindicator::setIndicatorUrlForTesting(QUrl());
+    return 0;
+}
