@@ -7,3 +7,8 @@ tivora_add_qtest(tst_alarmsound LABEL alarm
     LIBS Qt5::Multimedia
     TIMEOUT 120)
 target_include_directories(tst_alarmsound PRIVATE ${PROJECT_SOURCE_DIR})
+
+tivora_add_qtest(tst_alarmaudio LABEL alarm
+    SOURCES tst_alarmaudio.cpp ${PROJECT_SOURCE_DIR}/tests/support/pulserecorder.cpp
+    LIBS tivora_alarm
+    TIMEOUT 120)

@@ -2,7 +2,6 @@
 #include "pulserecorder.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,17 +13,6 @@ namespace {
 // A quarter-scale tone, told apart from the bundled alarm by its level.
 constexpr double kTonePeak = 0.25;
 constexpr double kSilence = 0.01;
-
-bool makeTone(const QString &file, double seconds)
-{
-    QProcess sox;
-    sox.start(QStringLiteral("sox"),
-              {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
-               QStringLiteral("-c"), QStringLiteral("2"), file, QStringLiteral("synth"),
-               QString::number(seconds), QStringLiteral("sine"), QStringLiteral("440"),
-               QStringLiteral("vol"), QString::number(kTonePeak)});
-    return sox.waitForFinished(30000) && sox.exitCode() == 0 && QFile::exists(file);
-}
 
 } // namespace
 
@@ -84,9 +72,9 @@ void TstAlarmSound::initTestCase()
     m_shortWav = m_dir.filePath(QStringLiteral("short.wav"));
     m_garbage = m_dir.filePath(QStringLiteral("garbage.mp3"));
     m_empty = m_dir.filePath(QStringLiteral("empty.wav"));
-    QVERIFY(makeTone(m_wav, 3));
-    QVERIFY(makeTone(m_mp3, 3));
-    QVERIFY(makeTone(m_shortWav, 0.3));
+    QVERIFY(makeTone(m_wav, 3, kTonePeak));
+    QVERIFY(makeTone(m_mp3, 3, kTonePeak));
+    QVERIFY(makeTone(m_shortWav, 0.3, kTonePeak));
     QFile garbage(m_garbage);
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     QByteArray noise;

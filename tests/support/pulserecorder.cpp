@@ -166,3 +166,15 @@ int PulseRecorder::streams() const
     }
     return count;
 }
+
+bool makeTone(const QString &file, double seconds, double peak)
+{
+    bool ok = false;
+    run(QStringLiteral("sox"),
+        {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"), QStringLiteral("-c"),
+         QStringLiteral("2"), file, QStringLiteral("synth"), QString::number(seconds),
+         QStringLiteral("sine"), QStringLiteral("440"), QStringLiteral("vol"),
+         QString::number(peak)},
+        &ok);
+    return ok && QFileInfo::exists(file);
+}

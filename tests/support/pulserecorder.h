@@ -58,3 +58,7 @@ private:
 // arguments (such as those of a raw file) go before the file name.
 PulseRecorder::Level measureSound(const QString &file, double startSeconds, double lengthSeconds,
                                   const QStringList &format = {});
+
+// Writes a 440 Hz stereo sine of the given peak (fraction of full scale) with
+// sox; the file's extension chooses its format (wav, mp3).
+bool makeTone(const QString &file, double seconds, double peak);
