@@ -26,7 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static QTemporaryDir dir;
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<int>(size));
-    const QString text = QTextCodec::codecForLocale()->toUnicode(bytes);
+    const QString decoded = QTextCodec::codecForLocale()->toUnicode(bytes);
+    // Decoding leaves spare capacity, where a read past the end goes unseen;
+    // a copy of exactly the text's size puts the end where the sanitizer looks.
+    const QString text(decoded.constData(), decoded.size());
 
     const QString word = settingsfiles::firstWord(text);
     const QString line = settingsfiles::firstLine(text);
