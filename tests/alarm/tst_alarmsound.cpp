@@ -1,6 +1,7 @@
 #include "alarm/alarmsound.h"
 #include "pulserecorder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,6 +35,8 @@ private slots:
     void emptyPathChoosesBundledSound();
     void stopReleasesPlayer();
     void stopWhenIdleIsHarmless();
+    void fileBecomesLocalUrl_data();
+    void fileBecomesLocalUrl();
     void limitStopsByItself();
     void destroyedWhilePlayingOrFailing_data();
     void destroyedWhilePlayingOrFailing();
@@ -61,6 +64,7 @@ private:
     QString m_shortWav;
     QString m_garbage;
     QString m_empty;
+    QString m_odd;
     double m_bundledPeak = 0;
 };
 
@@ -75,6 +79,8 @@ void TstAlarmSound::initTestCase()
     QVERIFY(makeTone(m_wav, 3, kTonePeak));
     QVERIFY(makeTone(m_mp3, 3, kTonePeak));
     QVERIFY(makeTone(m_shortWav, 0.3, kTonePeak));
+    m_odd = m_dir.filePath(QStringLiteral("alarm #1 på æøå.wav"));
+    QVERIFY(QFile::copy(m_wav, m_odd));
     QFile garbage(m_garbage);
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     QByteArray noise;
@@ -150,6 +156,33 @@ void TstAlarmSound::stopWhenIdleIsHarmless()
     QVERIFY(!sound.isPlaying());
 }
 
+void TstAlarmSound::fileBecomesLocalUrl_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("absolute") << m_wav << m_wav;
+    QTest::newRow("relative to the working folder") << QStringLiteral("tone.wav") << m_wav;
+    QTest::newRow("blanks, æøå, #") << m_odd << m_odd;
+}
+
+void TstAlarmSound::fileBecomesLocalUrl()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, file);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(m_dir.path());
+    AlarmSound sound;
+    sound.start(path, 0);
+    QDir::setCurrent(previous);
+    QCOMPARE(sound.source(), QUrl::fromLocalFile(file));
+    QCOMPARE(sound.source().toLocalFile(), file);
+    if (!m_noSound.isEmpty())
+        return; // without a sound server every file fails to play
+    // A playable file is never swapped for the bundled sound.
+    QTest::qWait(300);
+    QVERIFY(!sound.isFallback());
+}
+
 void TstAlarmSound::limitStopsByItself()
 {
     AlarmSound sound;
@@ -223,6 +256,7 @@ void TstAlarmSound::recordsWhilePlayingAndSilenceAfterStop_data()
     QTest::addColumn<QString>("path");
     QTest::newRow("wav") << m_wav;
     QTest::newRow("mp3") << m_mp3;
+    QTest::newRow("blanks, æøå, #") << m_odd;
 }
 
 void TstAlarmSound::recordsWhilePlayingAndSilenceAfterStop()
