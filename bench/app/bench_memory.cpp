@@ -25,6 +25,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -165,7 +166,7 @@ int main(int argc, char **argv)
     armed->setChecked(true);
 
     int opened = 0;
-    double warmMiB = 0;
+    std::vector<double> checkpoints;
     for (int second = 1; second <= 3600; ++second) {
         simulatedNow = begin.addSecs(second);
         QMetaObject::invokeMethod(window.get(), "showTime", Qt::DirectConnection);
@@ -180,13 +181,14 @@ int main(int argc, char **argv)
             ++opened;
         }
         QCoreApplication::processEvents();
-        if (second == 600) {
+        if (second % 600 == 0) {
             runEvents(200);
-            warmMiB = residentMiB();
+            checkpoints.push_back(residentMiB());
         }
     }
     runEvents(500);
     const double endMiB = residentMiB();
+    const double warmMiB = checkpoints.front();
     const int requests = server.requests();
     window.reset();
     MainWindow::setClock({});
@@ -200,6 +202,10 @@ int main(int argc, char **argv)
     std::printf("resident memory: start-up %.1f MiB, after 10 simulated minutes %.1f MiB, "
                 "after the hour %.1f MiB\n",
                 startMiB, warmMiB, endMiB);
+    std::printf("every 10 simulated minutes:");
+    for (const double mib : checkpoints)
+        std::printf(" %.1f", mib);
+    std::printf(" MiB\n");
     std::printf("change over the hour: %+.1f%% from start-up, %+.1f%% from minute 10\n", change,
                 warmChange);
     std::printf("TABLE|Resident memory after one simulated hour|%.1f MiB (start %.1f MiB, change "
