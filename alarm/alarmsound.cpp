@@ -9,6 +9,8 @@ const char *const AlarmSound::kFallbackUrl = "qrc:/audio/resources/audio/fire_al
 AlarmSound::AlarmSound(QObject *parent) : QObject(parent)
 {
     m_limit.setSingleShot(true);
+    // A coarse timer may end the sound up to 5% (half a minute) early.
+    m_limit.setTimerType(Qt::PreciseTimer);
     connect(&m_limit, &QTimer::timeout, this, &AlarmSound::limitRanOut);
 }
 
