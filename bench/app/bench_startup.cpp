@@ -65,12 +65,11 @@ int child(int argc, char **argv)
 void seedSettings(const QString &root)
 {
     QDir(root).mkpath(QStringLiteral("data/settings"));
-    const QList<QPair<QString, QByteArray>> files = {
-        {QStringLiteral("tivora_lang.txt"), "1"},
-        {QStringLiteral("tivora_volume.txt"), "80"},
-        {QStringLiteral("tivora_tooltips.txt"), "1"},
-        {QStringLiteral("tivora_sa_index.txt"), "0"},
-        {QStringLiteral("tivora_ivn.txt"), "22"}};
+    const QList<QPair<QString, QByteArray>> files = {{QStringLiteral("tivora_lang.txt"), "1"},
+                                                     {QStringLiteral("tivora_volume.txt"), "80"},
+                                                     {QStringLiteral("tivora_tooltips.txt"), "1"},
+                                                     {QStringLiteral("tivora_sa_index.txt"), "0"},
+                                                     {QStringLiteral("tivora_ivn.txt"), "22"}};
     for (const auto &file : files) {
         QFile out(root + QStringLiteral("/data/settings/") + file.first);
         if (out.open(QIODevice::WriteOnly))
