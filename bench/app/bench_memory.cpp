@@ -208,8 +208,12 @@ int main(int argc, char **argv)
     std::printf(" MiB\n");
     std::printf("change over the hour: %+.1f%% from start-up, %+.1f%% from minute 10\n", change,
                 warmChange);
-    std::printf("TABLE|Resident memory after one simulated hour|%.1f MiB (start %.1f MiB, change "
-                "%+.1f%%)||flat within 5%%\n",
-                endMiB, startMiB, change);
+    // The first uses of the dialogs, the network and the sound load their libraries; what
+    // matters for a long run is whether use keeps growing after that.
+    const double settledMiB = checkpoints.size() > 1 ? checkpoints[1] : warmMiB;
+    const double settledChange = 100.0 * (endMiB - settledMiB) / settledMiB;
+    std::printf("TABLE|Resident memory after one simulated hour|%.1f MiB: %+.1f%% from start-up, "
+                "%+.1f%% from minute 20 to 60||flat within 5%%\n",
+                endMiB, change, settledChange);
     return 0;
 }
