@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -84,6 +85,8 @@ int main(int argc, char **argv)
     if (argc > 1 && qstrcmp(argv[1], "--child") == 0)
         return child(argc, argv);
 
+    // The child runs in the settings folder, so a relative argv[0] would not find it.
+    const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
     QTemporaryDir folder;
     seedSettings(folder.path());
     const int runs = 10;
@@ -97,7 +100,7 @@ int main(int argc, char **argv)
         process.setProcessEnvironment(env);
         QElapsedTimer spawn;
         spawn.start();
-        process.start(QString::fromLocal8Bit(argv[0]), {QStringLiteral("--child")});
+        process.start(self, {QStringLiteral("--child")});
         process.waitForFinished(30000);
         const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
         if (fields.size() != 2) {
