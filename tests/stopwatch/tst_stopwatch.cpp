@@ -213,122 +213,83 @@ private slots:
         QVERIFY(boxes.seen().isEmpty());
     }
 
-    void tenthAndEleventhTicks()
+    // A step clicks a button ("Start", "Round", ...), moves the clock on N ms with a tick ("+N") or
+    // without ("wait N"), or compares the shown time ("=TIME") or the round log ("log=TEXT").
+    void clockSteps_data()
     {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QStringList>("steps");
+        QStringList tenth{"Start", "+50", "=00:00:00:0"};
+        for (int k = 2; k <= 9; ++k)
+            tenth << "+100";
+        tenth << "+100"
+              << "=00:00:00:90"
+              << "+100"
+              << "=00:00:01:0";
+        QTest::newRow("tenth and eleventh ticks") << QByteArray("1") << tenth;
+        const auto carry = [](const char *name, qint64 before, const QString &shownBefore,
+                              const QString &shownAfter) {
+            QTest::newRow(name) << QByteArray("1")
+                                << QStringList{"Start", "+" + QString::number(before + 30),
+                                               "=" + shownBefore, "+100", "=" + shownAfter};
+        };
+        carry("carries 9.9 s", 9'900, "00:00:09:90", "00:00:10:0");
+        carry("carries 59.9 s", 59'900, "00:00:59:90", "00:01:00:0");
+        carry("carries 59 min 59.9 s", 3'599'900, "00:59:59:90", "01:00:00:0");
+        carry("carries 99 h 59 min 59.9 s", 359'999'900, "99:59:59:90", "100:00:00:0");
+        QTest::newRow("start twice counts at the normal rate")
+            << QByteArray("1") << QStringList{"Start", "wait 1200", "Start", "+800", "=00:00:02:0"};
+        QTest::newRow("pause, wait, start")
+            << QByteArray("1")
+            << QStringList{"Start",   "+2340",        "Pause", "+30", "=00:00:02:30",
+                           "+600000", "=00:00:02:30", "Start", "+60", "=00:00:02:40"};
+        QTest::newRow("stop while running")
+            << QByteArray("1")
+            << QStringList{"Start", "+75500",       "=00:01:15:50", "Stop", "=00:00:00:00",
+                           "+5000", "=00:00:00:00", "Start",        "+150", "=00:00:00:10"};
+        QStringList stall{"Start"};
+        for (int k = 0; k < 20; ++k)
+            stall << "+100";
+        stall << "+1500"
+              << "=00:00:03:50";
+        QTest::newRow("stall loses nothing") << QByteArray("1") << stall;
+        QTest::newRow("clear then round")
+            << QByteArray("1")
+            << QStringList{"Start", "Round",       "Round", "ClearLog",
+                           "log=",  "+1000",       "Round", "log=Round 1: 00:00:01:0",
+                           "+100",  "=00:00:01:10"};
+        const QStringList rounds{"Round", "Start", "+2750", "Round", "+2300", "Pause", "Round"};
+        QTest::newRow("round lines, english")
+            << QByteArray("1")
+            << rounds + QStringList{
+                            "log=Round 1: 00:00:00:00\nRound 2: 00:00:02:70\nRound 3: 00:00:05:0"};
+        QTest::newRow("round lines, norwegian")
+            << QByteArray("2")
+            << rounds + QStringList{
+                            "log=Runde 1: 00:00:00:00\nRunde 2: 00:00:02:70\nRunde 3: 00:00:05:0"};
+    }
+
+    void clockSteps()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QStringList, steps);
         WorkingFolder folder;
-        folder.writeSetting("tivora_lang.txt", "1");
+        folder.writeSetting("tivora_lang.txt", language);
         Stopwatch dialog;
-        click(dialog, "btnStart");
-        QStringList seen;
-        for (int k = 1; k <= 11; ++k) {
-            fakeNow += k == 1 ? 50 : 100;
-            tick(dialog);
-            seen << shown(dialog);
+        for (const QString &step : steps) {
+            if (step.startsWith('+')) {
+                fakeNow += step.mid(1).toLongLong();
+                tick(dialog);
+            } else if (step.startsWith("wait ")) {
+                fakeNow += step.mid(5).toLongLong();
+            } else if (step.startsWith('=')) {
+                QCOMPARE(shown(dialog), step.mid(1));
+            } else if (step.startsWith("log=")) {
+                QCOMPARE(log(dialog), step.mid(4));
+            } else {
+                click(dialog, qPrintable("btn" + step));
+            }
         }
-        QCOMPARE(seen.first(), QString("00:00:00:0"));
-        QCOMPARE(seen[9], QString("00:00:00:90"));
-        QCOMPARE(seen[10], QString("00:00:01:0"));
-    }
-
-    void carries_data()
-    {
-        QTest::addColumn<qint64>("before");
-        QTest::addColumn<QString>("shownBefore");
-        QTest::addColumn<QString>("shownAfter");
-        QTest::newRow("9.9 s") << qint64(9'900) << "00:00:09:90"
-                               << "00:00:10:0";
-        QTest::newRow("59.9 s") << qint64(59'900) << "00:00:59:90"
-                                << "00:01:00:0";
-        QTest::newRow("59 min 59.9 s") << qint64(3'599'900) << "00:59:59:90"
-                                       << "01:00:00:0";
-        QTest::newRow("99 h 59 min 59.9 s") << qint64(359'999'900) << "99:59:59:90"
-                                            << "100:00:00:0";
-    }
-
-    void carries()
-    {
-        QFETCH(qint64, before);
-        QFETCH(QString, shownBefore);
-        QFETCH(QString, shownAfter);
-        WorkingFolder folder;
-        folder.writeSetting("tivora_lang.txt", "1");
-        Stopwatch dialog;
-        click(dialog, "btnStart");
-        fakeNow += before + 30;
-        tick(dialog);
-        QCOMPARE(shown(dialog), shownBefore);
-        fakeNow += 100;
-        tick(dialog);
-        QCOMPARE(shown(dialog), shownAfter);
-    }
-
-    void startTwiceCountsAtTheNormalRate()
-    {
-        WorkingFolder folder;
-        folder.writeSetting("tivora_lang.txt", "1");
-        Stopwatch dialog;
-        click(dialog, "btnStart");
-        fakeNow += 1'200;
-        click(dialog, "btnStart");
-        fakeNow += 800;
-        tick(dialog);
-        QCOMPARE(shown(dialog), QString("00:00:02:0"));
-    }
-
-    void pauseWaitStart()
-    {
-        WorkingFolder folder;
-        folder.writeSetting("tivora_lang.txt", "1");
-        Stopwatch dialog;
-        click(dialog, "btnStart");
-        fakeNow += 2'340;
-        tick(dialog);
-        click(dialog, "btnPause");
-        fakeNow += 30;
-        tick(dialog);
-        QCOMPARE(shown(dialog), QString("00:00:02:30"));
-        fakeNow += 600'000;
-        tick(dialog);
-        QCOMPARE(shown(dialog), QString("00:00:02:30"));
-        click(dialog, "btnStart");
-        fakeNow += 60;
-        tick(dialog);
-        QCOMPARE(shown(dialog), QString("00:00:02:40"));
-    }
-
-    void stopWhileRunning()
-    {
-        WorkingFolder folder;
-        folder.writeSetting("tivora_lang.txt", "1");
-        Stopwatch dialog;
-        click(dialog, "btnStart");
-        fakeNow += 75'500;
-        tick(dialog);
-        QCOMPARE(shown(dialog), QString("00:01:15:50"));
-        click(dialog, "btnStop");
-        QCOMPARE(shown(dialog), QString("00:00:00:00"));
-        fakeNow += 5'000;
-        tick(dialog);
-        QCOMPARE(shown(dialog), QString("00:00:00:00"));
-        click(dialog, "btnStart");
-        fakeNow += 150;
-        tick(dialog);
-        QCOMPARE(shown(dialog), QString("00:00:00:10"));
-    }
-
-    void stallLosesNothing()
-    {
-        WorkingFolder folder;
-        folder.writeSetting("tivora_lang.txt", "1");
-        Stopwatch dialog;
-        click(dialog, "btnStart");
-        for (int k = 0; k < 20; ++k) {
-            fakeNow += 100;
-            tick(dialog);
-        }
-        fakeNow += 1'500;
-        tick(dialog);
-        QCOMPARE(shown(dialog), QString("00:00:03:50"));
     }
 
     void realTimerShowsMeasuredTime()
@@ -363,37 +324,6 @@ private slots:
         QCOMPARE(shown(second), QString("00:00:05:50"));
     }
 
-    void roundLines_data()
-    {
-        QTest::addColumn<QByteArray>("language");
-        QTest::addColumn<QString>("lines");
-        QTest::newRow("english") << QByteArray("1")
-                                 << "Round 1: 00:00:00:00\nRound 2: 00:00:02:70\nRound 3: "
-                                    "00:00:05:0";
-        QTest::newRow("norwegian") << QByteArray("2")
-                                   << "Runde 1: 00:00:00:00\nRunde 2: 00:00:02:70\nRunde 3: "
-                                      "00:00:05:0";
-    }
-
-    void roundLines()
-    {
-        QFETCH(QByteArray, language);
-        QFETCH(QString, lines);
-        WorkingFolder folder;
-        folder.writeSetting("tivora_lang.txt", language);
-        Stopwatch dialog;
-        click(dialog, "btnRound");
-        click(dialog, "btnStart");
-        fakeNow += 2'750;
-        tick(dialog);
-        click(dialog, "btnRound");
-        fakeNow += 2'300;
-        tick(dialog);
-        click(dialog, "btnPause");
-        click(dialog, "btnRound");
-        QCOMPARE(log(dialog), lines);
-    }
-
     void roundWithOtherCodeUsesUpTheNumber()
     {
         WorkingFolder folder;
@@ -412,25 +342,6 @@ private slots:
         Stopwatch dialog;
         click(dialog, "btnRound");
         QCOMPARE(log(dialog), QString("Round 2: 00:00:00:00"));
-    }
-
-    void clearThenRound()
-    {
-        WorkingFolder folder;
-        folder.writeSetting("tivora_lang.txt", "1");
-        Stopwatch dialog;
-        click(dialog, "btnStart");
-        click(dialog, "btnRound");
-        click(dialog, "btnRound");
-        click(dialog, "btnClearLog");
-        QCOMPARE(log(dialog), QString());
-        fakeNow += 1'000;
-        tick(dialog);
-        click(dialog, "btnRound");
-        QCOMPARE(log(dialog), QString("Round 1: 00:00:01:0"));
-        fakeNow += 100;
-        tick(dialog);
-        QCOMPARE(shown(dialog), QString("00:00:01:10"));
     }
 
     void threeRoundsReopenGivesFour()
