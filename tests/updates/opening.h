@@ -2,16 +2,39 @@
 
 #include "updates/checkupdates.h"
 
+#include "indicatorserver.h"
+#include "updates/updateindicator.h"
+#include "workingfolder.h"
+
 #include <QCommandLinkButton>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 
 #include <memory>
+
+inline const QString kEnglishUpdate = QStringLiteral(
+    "New update available!\nClick button below in order to download the newest version.");
+inline const QString kNorwegianUpdate = QStringLiteral(
+    "Ny oppdatering tilgjengelig!\nTrykk på knappen nedenfor for å laste ned nyeste versjon.");
+inline const QString kEnglishNone = QStringLiteral("No updates available.");
+inline const QString kNorwegianNone = QStringLiteral("Ingen oppdateringer tilgjengelig.");
+
+// Writes the language and installed version files a check reads; a null value leaves one out.
+inline void writeCheckSettings(const WorkingFolder &folder, const QByteArray &language,
+                               const QByteArray &installed)
+{
+    if (!language.isNull())
+        folder.writeSetting(QStringLiteral("tivora_lang.txt"), language);
+    if (!installed.isNull())
+        folder.writeSetting(QStringLiteral("tivora_ivn.txt"), installed);
+}
 
 // Stands in for the desktop's browser.
 class BrowserRecorder : public QObject
@@ -79,4 +102,49 @@ public:
     QTimer *timer = nullptr;
     QNetworkAccessManager *manager = nullptr;
     std::unique_ptr<QSignalSpy> finished;
+};
+
+// What every test of the dialog starts from: a loopback server the check asks, web links opening
+// in the recorder, and a checker that has read nothing yet.
+class CheckUpdatesTestBase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<QNetworkReply *>();
+        QVERIFY(server.isRunning());
+        updateindicator::setIndicatorUrlForTesting(server.url());
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "openUrl");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "openUrl");
+    }
+
+    void init()
+    {
+        checkupdates::resetStateForTesting();
+        updateindicator::setIndicatorUrlForTesting(server.url());
+        server.resetCounts();
+        browser.opened.clear();
+    }
+
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        updateindicator::setIndicatorUrlForTesting(QUrl());
+    }
+
+protected:
+    // The indicator answers body only after a delay.
+    void serveLate(const QByteArray &body, double delaySeconds)
+    {
+        IndicatorServer::Answer late;
+        late.body = body;
+        late.delaySeconds = delaySeconds;
+        server.serve(IndicatorServer::kIndicatorPath, late);
+    }
+
+    IndicatorServer server;
+    BrowserRecorder browser;
 };

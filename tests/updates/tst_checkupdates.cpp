@@ -22,13 +22,6 @@
 
 namespace {
 
-const QString kEnglishUpdate = QStringLiteral(
-    "New update available!\nClick button below in order to download the newest version.");
-const QString kNorwegianUpdate = QStringLiteral(
-    "Ny oppdatering tilgjengelig!\nTrykk på knappen nedenfor for å laste ned nyeste versjon.");
-const QString kEnglishNone = QStringLiteral("No updates available.");
-const QString kNorwegianNone = QStringLiteral("Ingen oppdateringer tilgjengelig.");
-
 struct ShownStep
 {
     int step;
@@ -67,15 +60,11 @@ QImage shownImage(const QLabel *label)
 
 } // namespace
 
-class TestCheckUpdates : public QObject
+class TestCheckUpdates : public CheckUpdatesTestBase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
-
     void form();
     void noRequestBeforeTheFirstTick();
     void verdict_data();
@@ -90,40 +79,12 @@ private slots:
     void closingMidwayRestartsTheAnimation();
     void buttonOpensTheDownloadPage();
     void openingAndClosingAgainstASlowServer();
-
-private:
-    IndicatorServer server;
-    BrowserRecorder browser;
 };
-
-void TestCheckUpdates::initTestCase()
-{
-    qRegisterMetaType<QNetworkReply *>();
-    QVERIFY(server.isRunning());
-    updateindicator::setIndicatorUrlForTesting(server.url());
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "openUrl");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "openUrl");
-}
-
-void TestCheckUpdates::init()
-{
-    checkupdates::resetStateForTesting();
-    updateindicator::setIndicatorUrlForTesting(server.url());
-    server.resetCounts();
-    browser.opened.clear();
-}
-
-void TestCheckUpdates::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    updateindicator::setIndicatorUrlForTesting(QUrl());
-}
 
 void TestCheckUpdates::form()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "1");
+    writeCheckSettings(folder, "1", QByteArray());
     Opening open;
     CheckUpdates &dialog = *open.dialog;
 
@@ -235,10 +196,7 @@ void TestCheckUpdates::verdict()
     QFETCH(QString, expected);
 
     WorkingFolder folder;
-    if (!installed.isNull())
-        folder.writeSetting(QStringLiteral("tivora_ivn.txt"), installed);
-    if (!language.isNull())
-        folder.writeSetting(QStringLiteral("tivora_lang.txt"), language);
+    writeCheckSettings(folder, language, installed);
     server.serve(body);
     BoxWatcher boxes;
 
@@ -290,8 +248,7 @@ void TestCheckUpdates::failedRepliesAreDiscarded()
     QFETCH(QString, expected);
 
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "1");
+    writeCheckSettings(folder, "1", "4");
     server.serve("5");
     Opening open;
     open.step();
@@ -312,8 +269,7 @@ void TestCheckUpdates::failedRepliesAreDiscarded()
 void TestCheckUpdates::redirectIsNotFollowed()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "1");
+    writeCheckSettings(folder, "1", "4");
     const QString elsewhere = QStringLiteral("/elsewhere.txt");
     server.serve(elsewhere, 200, "1");
     IndicatorServer::Answer moved;
@@ -331,12 +287,8 @@ void TestCheckUpdates::redirectIsNotFollowed()
 void TestCheckUpdates::replySlowerThanTheVerdictCountsLater()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "1");
-    IndicatorServer::Answer slow;
-    slow.body = "5";
-    slow.delaySeconds = 0.2;
-    server.serve(IndicatorServer::kIndicatorPath, slow);
+    writeCheckSettings(folder, "1", "4");
+    serveLate("5", 0.2);
 
     {
         Opening open;
@@ -356,8 +308,7 @@ void TestCheckUpdates::replySlowerThanTheVerdictCountsLater()
 void TestCheckUpdates::earlierOpeningCountsAtALaterOne()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "1");
+    writeCheckSettings(folder, "1", "4");
     server.serve("5");
     {
         Opening first;
@@ -397,9 +348,7 @@ void TestCheckUpdates::stepTexts()
     QFETCH(bool, english);
 
     WorkingFolder folder;
-    if (!language.isNull())
-        folder.writeSetting(QStringLiteral("tivora_lang.txt"), language);
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
+    writeCheckSettings(folder, language, "4");
     server.serve("5");
 
     Opening open;
@@ -432,8 +381,7 @@ void TestCheckUpdates::stepTexts()
 void TestCheckUpdates::closingMidwayRestartsTheAnimation()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "2");
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
+    writeCheckSettings(folder, "2", "4");
     server.serve("5");
     {
         Opening first;
@@ -457,8 +405,7 @@ void TestCheckUpdates::closingMidwayRestartsTheAnimation()
 void TestCheckUpdates::buttonOpensTheDownloadPage()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "1");
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
+    writeCheckSettings(folder, "1", "4");
     server.serve("3");
     Opening open;
     open.steps(10);
@@ -481,11 +428,8 @@ void TestCheckUpdates::buttonOpensTheDownloadPage()
 void TestCheckUpdates::openingAndClosingAgainstASlowServer()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
-    IndicatorServer::Answer slow;
-    slow.body = "5";
-    slow.delaySeconds = 0.2;
-    server.serve(IndicatorServer::kIndicatorPath, slow);
+    writeCheckSettings(folder, QByteArray(), "4");
+    serveLate("5", 0.2);
 
     for (int round = 0; round < 20; ++round) {
         Opening open;

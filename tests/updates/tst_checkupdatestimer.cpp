@@ -13,12 +13,6 @@
 
 namespace {
 
-const QString kEnglishUpdate = QStringLiteral(
-    "New update available!\nClick button below in order to download the newest version.");
-const QString kEnglishNone = QStringLiteral("No updates available.");
-const QString kNorwegianUpdate = QStringLiteral(
-    "Ny oppdatering tilgjengelig!\nTrykk på knappen nedenfor for å laste ned nyeste versjon.");
-
 // 45 ticks of 100 ms; the upper bound only catches a check that never ends.
 constexpr qint64 kVerdictEarliestMs = 4300;
 constexpr qint64 kVerdictLatestMs = 9000;
@@ -26,15 +20,11 @@ constexpr qint64 kVerdictLatestMs = 9000;
 } // namespace
 
 // The dialog run by its own timer, in real time.
-class TestCheckUpdatesTimer : public QObject
+class TestCheckUpdatesTimer : public CheckUpdatesTestBase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
-
     void serverDownForTheWholeCheck();
     void fortyFiveRequestsAndTheButtonMidway();
     void closedAtStep20AndReopened();
@@ -43,33 +33,7 @@ private slots:
 private:
     // Waits for the verdict; returns the milliseconds since the opening began.
     qint64 waitForVerdict(const Opening &open, const QElapsedTimer &since);
-
-    IndicatorServer server;
-    BrowserRecorder browser;
 };
-
-void TestCheckUpdatesTimer::initTestCase()
-{
-    qRegisterMetaType<QNetworkReply *>();
-    QVERIFY(server.isRunning());
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "openUrl");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "openUrl");
-}
-
-void TestCheckUpdatesTimer::init()
-{
-    checkupdates::resetStateForTesting();
-    updateindicator::setIndicatorUrlForTesting(server.url());
-    server.resetCounts();
-    browser.opened.clear();
-}
-
-void TestCheckUpdatesTimer::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    updateindicator::setIndicatorUrlForTesting(QUrl());
-}
 
 qint64 TestCheckUpdatesTimer::waitForVerdict(const Opening &open, const QElapsedTimer &since)
 {
@@ -81,8 +45,7 @@ qint64 TestCheckUpdatesTimer::waitForVerdict(const Opening &open, const QElapsed
 void TestCheckUpdatesTimer::serverDownForTheWholeCheck()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "1");
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "0");
+    writeCheckSettings(folder, "1", "0");
     updateindicator::setIndicatorUrlForTesting(IndicatorServer::deadUrl());
     BoxWatcher boxes;
 
@@ -101,8 +64,7 @@ void TestCheckUpdatesTimer::serverDownForTheWholeCheck()
 void TestCheckUpdatesTimer::fortyFiveRequestsAndTheButtonMidway()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "1");
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
+    writeCheckSettings(folder, "1", "4");
     server.serve("5");
 
     QElapsedTimer since;
@@ -134,8 +96,7 @@ void TestCheckUpdatesTimer::fortyFiveRequestsAndTheButtonMidway()
 void TestCheckUpdatesTimer::closedAtStep20AndReopened()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "2");
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
+    writeCheckSettings(folder, "2", "4");
     server.serve("5");
     {
         Opening first(Opening::Ticks::ByTimer);
@@ -161,12 +122,8 @@ void TestCheckUpdatesTimer::closedAtStep20AndReopened()
 void TestCheckUpdatesTimer::hungServerTimesOut()
 {
     WorkingFolder folder;
-    folder.writeSetting(QStringLiteral("tivora_lang.txt"), "1");
-    folder.writeSetting(QStringLiteral("tivora_ivn.txt"), "4");
-    IndicatorServer::Answer hung;
-    hung.body = "9";
-    hung.delaySeconds = 13;
-    server.serve(IndicatorServer::kIndicatorPath, hung);
+    writeCheckSettings(folder, "1", "4");
+    serveLate("9", 13);
 
     QElapsedTimer since;
     since.start();
