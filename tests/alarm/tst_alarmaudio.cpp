@@ -1,7 +1,7 @@
 #include "alarm/mainwindow.h"
 
 #include "boxwatcher.h"
-#include "pulserecorder.h"
+#include "soundtest.h"
 #include "workingfolder.h"
 
 #include <QtTest>
@@ -9,9 +9,6 @@
 
 namespace {
 
-// A quarter-scale tone, told apart from the bundled alarm by its level.
-constexpr double kTonePeak = 0.25;
-constexpr double kSilence = 0.01;
 constexpr int kBoxOpenMs = 2500;
 
 struct Ring
@@ -23,12 +20,6 @@ struct Ring
 };
 
 } // namespace
-
-#define SKIP_WITHOUT_SOUND()                                                                       \
-    do {                                                                                           \
-        if (!m_noSound.isEmpty())                                                                  \
-            QSKIP(qPrintable(m_noSound));                                                          \
-    } while (false)
 
 // The alarm rings through the real main window on the real clock, and the
 // sound it plays is recorded from the sound server.
@@ -58,10 +49,9 @@ private:
 
 void TstAlarmAudio::initTestCase()
 {
-    if (!PulseRecorder::announced()) {
-        m_noSound = QStringLiteral("no test sound server (TIVORA_TEST_SINK is unset)");
+    m_noSound = missingSoundServer();
+    if (!m_noSound.isEmpty())
         return;
-    }
     QVERIFY(m_dir.isValid());
     // Blanks in the stored path must reach the player intact.
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("my sounds")));
@@ -69,15 +59,10 @@ void TstAlarmAudio::initTestCase()
     m_mp3 = m_dir.filePath(QStringLiteral("my sounds/wake up.mp3"));
     QVERIFY(makeTone(m_wav, 4, kTonePeak));
     QVERIFY(makeTone(m_mp3, 4, kTonePeak));
-    const QString bundled = m_dir.filePath(QStringLiteral("bundled.wav"));
-    QVERIFY(QFile::copy(QStringLiteral(":/audio/resources/audio/fire_alarm.wav"), bundled));
-    const auto level = measureSound(bundled, 0, 2);
-    QVERIFY(level.ok);
-    m_bundledPeak = level.peak;
-    QVERIFY2(qAbs(m_bundledPeak - kTonePeak) > 0.1, "the test tone must differ from the bundle");
-
-    QVERIFY2(m_recorder.setUp(&m_noSound), qPrintable(m_noSound));
-    QVERIFY(m_recorder.start(m_dir.filePath(QStringLiteral("monitor.raw"))));
+    measureBundledPeak(m_dir, &m_bundledPeak);
+    if (QTest::currentTestFailed())
+        return;
+    startRecording(m_recorder, m_dir, &m_noSound);
 }
 
 void TstAlarmAudio::cleanupTestCase()
