@@ -125,7 +125,11 @@ void Stopwatch::on_btnStart_clicked()
 
 void Stopwatch::on_btnPause_clicked()
 {
+    const bool wasRunning = keeper.isRunning();
     keeper.pause();
+    // Show the time just frozen, not the last tick's, which a round would record.
+    if (wasRunning)
+        startStopwatch();
 }
 
 void Stopwatch::on_btnStop_clicked()

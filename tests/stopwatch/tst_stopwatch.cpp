@@ -243,6 +243,10 @@ private slots:
             << QByteArray("1")
             << QStringList{"Start",   "+2340",        "Pause", "+30", "=00:00:02:30",
                            "+600000", "=00:00:02:30", "Start", "+60", "=00:00:02:40"};
+        QTest::newRow("pause shows and rounds the time it froze")
+            << QByteArray("1")
+            << QStringList{"Start", "+2290",        "=00:00:02:20", "wait 100",
+                           "Pause", "=00:00:02:30", "Round",        "log=Round 1: 00:00:02:30"};
         QTest::newRow("stop while running")
             << QByteArray("1")
             << QStringList{"Start", "+75500",       "=00:01:15:50", "Stop", "=00:00:00:00",
