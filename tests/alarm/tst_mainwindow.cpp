@@ -160,6 +160,11 @@ public slots:
 
 private:
     MainWindow *open(const QByteArray &language = "1");
+    MainWindow *openAt(const QDateTime &now, const QByteArray &language = "1")
+    {
+        fakeNow = now;
+        return open(language);
+    }
     template <typename T> T *child(const char *name)
     {
         auto *found = m_window->findChild<T *>(QLatin1String(name));
@@ -171,6 +176,18 @@ private:
     {
         fakeNow = when;
         QMetaObject::invokeMethod(m_window.get(), "showTime");
+    }
+    // Time first, then the Activate button, as a user arms the alarm.
+    void arm(const QTime &when)
+    {
+        child<QTimeEdit>("teSetTime")->setTime(when);
+        child<QRadioButton>("rbtnAlarmActive")->click();
+    }
+    // The last second before 07:30 on a day of May 2024, then 07:30 itself.
+    void passHalfPastSeven(int day)
+    {
+        tick(at(2024, 5, day, 7, 29, 59));
+        tick(at(2024, 5, day, 7, 30, 0));
     }
     QStringList view();
     AlarmSound *sound() { return m_window->findChild<AlarmSound *>(); }
@@ -403,8 +420,7 @@ void TestMainWindow::clockShowsTheTimeEachSecond()
 
 void TestMainWindow::alarmAtMidnight()
 {
-    fakeNow = at(2024, 12, 31, 23, 59, 58);
-    open();
+    openAt(at(2024, 12, 31, 23, 59, 58));
     child<QPlainTextEdit>("pteDescription")->setPlainText(QStringLiteral("Happy new year"));
     child<QRadioButton>("rbtnAlarmActive")->click();
     QCOMPARE(child<QLabel>("lblAlarmStatus")->text(), QStringLiteral("Alarm currently active"));
@@ -439,14 +455,12 @@ void TestMainWindow::boxTitleAndText()
     QFETCH(QByteArray, language);
     QFETCH(int, reason);
     QFETCH(QString, title);
-    fakeNow = at(2024, 5, 1, 7, 29, 59);
-    open(language);
+    openAt(at(2024, 5, 1, 7, 29, 59), language);
     m_watcher->clear();
     child<QComboBox>("cbReason")->setCurrentIndex(reason);
     const QString text = QStringLiteral("Take the pills\nCall Ola <b>now</b>\n\n  then å & ø\t!");
     child<QPlainTextEdit>("pteDescription")->setPlainText(text);
-    child<QTimeEdit>("teSetTime")->setTime(QTime(7, 30));
-    child<QRadioButton>("rbtnAlarmActive")->click();
+    arm(QTime(7, 30));
     tick(at(2024, 5, 1, 7, 30, 0, 4));
     QCOMPARE(m_watcher->seen().size(), 1);
     QCOMPARE(m_watcher->seen().first().title, title);
@@ -455,10 +469,8 @@ void TestMainWindow::boxTitleAndText()
 
 void TestMainWindow::oneRingWithTicksInsideTheBox()
 {
-    fakeNow = at(2024, 5, 1, 7, 29, 59, 900);
-    open();
-    child<QTimeEdit>("teSetTime")->setTime(QTime(7, 30));
-    child<QRadioButton>("rbtnAlarmActive")->click();
+    openAt(at(2024, 5, 1, 7, 29, 59, 900));
+    arm(QTime(7, 30));
     m_watcher->setAutoClose(false);
 
     bool checked = false;
@@ -491,10 +503,8 @@ void TestMainWindow::oneRingWithTicksInsideTheBox()
 
 void TestMainWindow::stallAcrossTheAlarmSecond()
 {
-    fakeNow = at(2024, 5, 1, 6, 0, 0);
-    open();
-    child<QTimeEdit>("teSetTime")->setTime(QTime(7, 30));
-    child<QRadioButton>("rbtnAlarmActive")->click();
+    openAt(at(2024, 5, 1, 6, 0, 0));
+    arm(QTime(7, 30));
     tick(at(2024, 5, 1, 7, 29, 59, 2));
     tick(at(2024, 5, 1, 7, 30, 1, 2));
     QCOMPARE(m_watcher->titles(), QStringList{"Alarm Clock"});
@@ -506,11 +516,9 @@ void TestMainWindow::stallAcrossTheAlarmSecond()
 
 void TestMainWindow::suspendedForAnHourRingsSilently()
 {
-    fakeNow = at(2024, 5, 1, 6, 40, 0);
-    open();
+    openAt(at(2024, 5, 1, 6, 40, 0));
     child<QPlainTextEdit>("pteDescription")->setPlainText(QStringLiteral("Bus at 07:45"));
-    child<QTimeEdit>("teSetTime")->setTime(QTime(7, 30));
-    child<QRadioButton>("rbtnAlarmActive")->click();
+    arm(QTime(7, 30));
     tick(at(2024, 5, 1, 6, 45, 0));
     m_watcher->setAutoClose(false);
     bool silent = false;
@@ -532,12 +540,9 @@ void TestMainWindow::suspendedForAnHourRingsSilently()
 
 void TestMainWindow::clockSetBackRingsOnce()
 {
-    fakeNow = at(2024, 5, 1, 7, 0, 0);
-    open();
-    child<QTimeEdit>("teSetTime")->setTime(QTime(7, 30));
-    child<QRadioButton>("rbtnAlarmActive")->click();
-    tick(at(2024, 5, 1, 7, 29, 59));
-    tick(at(2024, 5, 1, 7, 30, 0));
+    openAt(at(2024, 5, 1, 7, 0, 0));
+    arm(QTime(7, 30));
+    passHalfPastSeven(1);
     QCOMPARE(m_rings.size(), 1);
     tick(at(2024, 5, 1, 8, 29, 59));
     tick(at(2024, 5, 1, 7, 29, 59));
@@ -550,12 +555,9 @@ void TestMainWindow::clockSetBackRingsOnce()
 
 void TestMainWindow::ringsAgainTheNextDay()
 {
-    fakeNow = at(2024, 5, 1, 7, 0, 0);
-    open();
-    child<QTimeEdit>("teSetTime")->setTime(QTime(7, 30));
-    child<QRadioButton>("rbtnAlarmActive")->click();
-    tick(at(2024, 5, 1, 7, 29, 59));
-    tick(at(2024, 5, 1, 7, 30, 0));
+    openAt(at(2024, 5, 1, 7, 0, 0));
+    arm(QTime(7, 30));
+    passHalfPastSeven(1);
     tick(at(2024, 5, 1, 7, 30, 1));
     tick(at(2024, 5, 2, 7, 29, 59));
     QCOMPARE(m_rings.size(), 1);
@@ -570,8 +572,7 @@ void TestMainWindow::ringsAgainTheNextDay()
 
 void TestMainWindow::settingTheCurrentSecondRingsAtOnce()
 {
-    fakeNow = at(2024, 5, 1, 10, 15, 30, 400);
-    open();
+    openAt(at(2024, 5, 1, 10, 15, 30, 400));
     child<QRadioButton>("rbtnAlarmActive")->click();
     QVERIFY(m_rings.isEmpty());
     // No tick of the clock timer: the change itself is the tick.
@@ -582,12 +583,9 @@ void TestMainWindow::settingTheCurrentSecondRingsAtOnce()
 
 void TestMainWindow::newTimeTheSameDayRingsAgain()
 {
-    fakeNow = at(2024, 5, 1, 7, 0, 0);
-    open();
-    child<QTimeEdit>("teSetTime")->setTime(QTime(7, 30));
-    child<QRadioButton>("rbtnAlarmActive")->click();
-    tick(at(2024, 5, 1, 7, 29, 59));
-    tick(at(2024, 5, 1, 7, 30, 0));
+    openAt(at(2024, 5, 1, 7, 0, 0));
+    arm(QTime(7, 30));
+    passHalfPastSeven(1);
     fakeNow = at(2024, 5, 1, 7, 31, 0);
     child<QTimeEdit>("teSetTime")->setTime(QTime(7, 40));
     tick(at(2024, 5, 1, 7, 39, 59));
@@ -602,17 +600,14 @@ void TestMainWindow::newTimeTheSameDayRingsAgain()
 
 void TestMainWindow::disarmedOrUnsetNeverRings()
 {
-    fakeNow = at(2024, 5, 1, 7, 0, 0);
-    open();
+    openAt(at(2024, 5, 1, 7, 0, 0));
     child<QTimeEdit>("teSetTime")->setTime(QTime(7, 30));
     // Neither button checked: unset.
-    tick(at(2024, 5, 1, 7, 29, 59));
-    tick(at(2024, 5, 1, 7, 30, 0));
+    passHalfPastSeven(1);
     QCOMPARE(child<QLabel>("lblAlarmStatus")->text(), QString());
     child<QRadioButton>("rbtnAlarmNotActive")->click();
     QCOMPARE(child<QLabel>("lblAlarmStatus")->text(), QStringLiteral("Alarm currently not active"));
-    tick(at(2024, 5, 2, 7, 29, 59));
-    tick(at(2024, 5, 2, 7, 30, 0));
+    passHalfPastSeven(2);
     QVERIFY(m_rings.isEmpty());
     QVERIFY(m_watcher->seen().isEmpty());
 }
