@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <optional>
+
 namespace {
 
 const QString kErrorSaving = QStringLiteral("Error saving");
@@ -190,6 +192,27 @@ void compareTexts(const Texts &actual, const Texts &expected)
     QCOMPARE(actual.close, expected.close);
 }
 
+// The one box seen, by title and text, and by icon where one is given.
+void compareOnlyBox(const BoxLog &watcher, const QString &title, const QString &text,
+                    std::optional<QMessageBox::Icon> icon = {})
+{
+    QCOMPARE(watcher.seen().size(), 1);
+    QCOMPARE(watcher.seen().at(0).title, title);
+    QCOMPARE(watcher.seen().at(0).text, text);
+    if (icon)
+        QCOMPARE(watcher.seen().at(0).icon, *icon);
+}
+
+// A file read well shows no box; one that did not shows its one box.
+void compareLoadBox(const BoxLog &watcher, bool error, const QString &title, const QString &text,
+                    std::optional<QMessageBox::Icon> icon = {})
+{
+    if (error)
+        compareOnlyBox(watcher, title, text, icon);
+    else
+        QVERIFY(watcher.seen().isEmpty());
+}
+
 void writeAll(const WorkingFolder &folder)
 {
     folder.writeSetting(QStringLiteral("tivora_lang.txt"), "1");
@@ -258,10 +281,7 @@ void TestSettings::formWithoutSettingsFolder()
 
     dialog.show();
     view.click(view.accept());
-    QCOMPARE(watcher.seen().size(), 1);
-    QCOMPARE(watcher.seen().at(0).title, kErrorSaving);
-    QCOMPARE(watcher.seen().at(0).text, kLanguageError);
-    QCOMPARE(watcher.seen().at(0).icon, QMessageBox::Critical);
+    compareOnlyBox(watcher, kErrorSaving, kLanguageError, QMessageBox::Critical);
     QVERIFY(dialog.isVisible());
     QVERIFY(!folder.exists(QStringLiteral("data")));
 }
@@ -350,15 +370,9 @@ void TestSettings::language()
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings"));
     QCOMPARE(view.volumeLabel()->text(), QStringLiteral("TextLabel"));
     compareTexts(view.texts(), texts == 1 ? kEnglish : texts == 2 ? kNorwegian : kFormTexts);
-    if (loadError) {
-        QCOMPARE(watcher.seen().size(), 1);
-        QCOMPARE(watcher.seen().at(0).title, QStringLiteral("Load error"));
-        QCOMPARE(watcher.seen().at(0).text,
-                 QStringLiteral("Failed to load previously stored language, please try again."));
-        QCOMPARE(watcher.seen().at(0).icon, QMessageBox::Critical);
-    } else {
-        QVERIFY(watcher.seen().isEmpty());
-    }
+    compareLoadBox(watcher, loadError, QStringLiteral("Load error"),
+                   QStringLiteral("Failed to load previously stored language, please try again."),
+                   QMessageBox::Critical);
 }
 
 void TestSettings::storedAudioChoice_data()
@@ -396,13 +410,8 @@ void TestSettings::storedAudioChoice()
     QTEST(view.none()->isChecked(), "none");
     QTEST(view.path()->text(), "path");
     QFETCH(bool, error);
-    if (error) {
-        QCOMPARE(watcher.titles(), QStringList{QStringLiteral("Error")});
-        QCOMPARE(watcher.seen().at(0).text,
-                 QStringLiteral("Failed to load audio storage settings. Please try again."));
-    } else {
-        QVERIFY(watcher.seen().isEmpty());
-    }
+    compareLoadBox(watcher, error, QStringLiteral("Error"),
+                   QStringLiteral("Failed to load audio storage settings. Please try again."));
 }
 
 void TestSettings::volume_data()
@@ -462,13 +471,8 @@ void TestSettings::tooltips()
 
     QTEST(view.tooltips()->isChecked(), "checked");
     QFETCH(bool, error);
-    if (error) {
-        QCOMPARE(watcher.titles(), QStringList{QStringLiteral("Error")});
-        QCOMPARE(watcher.seen().at(0).text,
-                 QStringLiteral("Failed to load previous tooltip settings. Please try again."));
-    } else {
-        QVERIFY(watcher.seen().isEmpty());
-    }
+    compareLoadBox(watcher, error, QStringLiteral("Error"),
+                   QStringLiteral("Failed to load previous tooltip settings. Please try again."));
 }
 
 void TestSettings::loadBoxesComeInOrder()
@@ -531,12 +535,10 @@ void TestSettings::successBoxInChosenLanguage()
 
     view.language()->setCurrentIndex(1);
     view.click(view.accept());
-    QCOMPARE(watcher.seen().size(), 1);
-    QCOMPARE(watcher.seen().at(0).title, QStringLiteral("Lagring vellykket"));
-    QCOMPARE(watcher.seen().at(0).text,
-             QStringLiteral("Endringene har blitt lagret. Vennligst restart applikasjonen for at "
-                            "endringene skal tre i kraft."));
-    QCOMPARE(watcher.seen().at(0).icon, QMessageBox::Information);
+    compareOnlyBox(watcher, QStringLiteral("Lagring vellykket"),
+                   QStringLiteral("Endringene har blitt lagret. Vennligst restart applikasjonen "
+                                  "for at endringene skal tre i kraft."),
+                   QMessageBox::Information);
     compareTexts(view.texts(), kEnglish);
     QVERIFY(!dialog.isVisible());
 
@@ -743,11 +745,9 @@ void TestSettings::unwritableVolumeFile()
     view.click(view.tooltips());
     view.click(view.accept());
 
-    QCOMPARE(watcher.seen().size(), 1);
-    QCOMPARE(watcher.seen().at(0).title, kErrorSaving);
-    QCOMPARE(watcher.seen().at(0).text,
-             QStringLiteral("Could not save the volume settings properly, please try again."));
-    QCOMPARE(watcher.seen().at(0).icon, QMessageBox::Critical);
+    compareOnlyBox(watcher, kErrorSaving,
+                   QStringLiteral("Could not save the volume settings properly, please try again."),
+                   QMessageBox::Critical);
     QVERIFY(dialog.isVisible());
     QCOMPARE(folder.read(setting(QStringLiteral("tivora_lang.txt"))), QByteArray("2"));
     QCOMPARE(folder.read(setting(QStringLiteral("tivora_sa_index.txt"))), QByteArray("0"));
