@@ -6,6 +6,7 @@
 #include "updates/updateindicator.h"
 
 #include "indicatorserver.h"
+#include "programdriver.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -43,19 +44,6 @@ double residentMiB()
     return -1;
 }
 
-void copyShippedData(const QString &to)
-{
-    const QDir from(QStringLiteral(TIVORA_SOURCE_DIR "/data"));
-    QDirIterator files(from.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString source = files.next();
-        const QString target =
-            QDir(to).filePath(QStringLiteral("data/") + from.relativeFilePath(source));
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
-    }
-}
-
 void runEvents(int ms)
 {
     QElapsedTimer waited;
@@ -65,66 +53,6 @@ void runEvents(int ms)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     } while (waited.elapsed() < ms);
 }
-
-// Answers every modal window: message boxes at once, dialogs after their
-// time, an update check run in full once its verdict shows.
-class Closer : public QObject
-{
-public:
-    Closer()
-    {
-        m_poll.setInterval(5);
-        connect(&m_poll, &QTimer::timeout, this, [this] { poll(); });
-        m_poll.start();
-    }
-
-    void setOpenFor(int ms) { m_openForMs = ms; }
-    void setUntilVerdict(bool on) { m_untilVerdict = on; }
-    int boxes() const { return m_boxes; }
-    int dialogs() const { return m_dialogs; }
-    int verdicts() const { return m_verdicts; }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            ++m_boxes;
-            const auto buttons = box->buttons();
-            if (buttons.isEmpty())
-                box->done(0);
-            else
-                buttons.first()->click();
-            return;
-        }
-        auto *dialog = qobject_cast<QDialog *>(modal);
-        if (!dialog)
-            return;
-        if (dialog != m_current) {
-            m_current = dialog;
-            m_since.start();
-        }
-        if (m_untilVerdict) {
-            const auto *result = dialog->findChild<QLabel *>(QStringLiteral("lblResult"));
-            if (!result || result->text().isEmpty())
-                return;
-            ++m_verdicts;
-        } else if (m_since.elapsed() < m_openForMs) {
-            return;
-        }
-        ++m_dialogs;
-        dialog->reject();
-    }
-
-    QTimer m_poll;
-    QPointer<QDialog> m_current;
-    QElapsedTimer m_since;
-    int m_openForMs = 0;
-    bool m_untilVerdict = false;
-    int m_boxes = 0;
-    int m_dialogs = 0;
-    int m_verdicts = 0;
-};
 
 } // namespace
 
@@ -136,7 +64,7 @@ int main(int argc, char **argv)
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
 
     QTemporaryDir folder;
-    copyShippedData(folder.path());
+    programdriver::copyShippedData(QStringLiteral(TIVORA_SOURCE_DIR "/data"), folder.path());
     QDir::setCurrent(folder.path());
 
     IndicatorServer server;
@@ -151,7 +79,7 @@ int main(int argc, char **argv)
     real.start();
     simulatedNow = QDateTime(QDate(2024, 5, 1), QTime(7, 0));
     MainWindow::setClock([] { return simulatedNow; });
-    Closer closer;
+    programdriver::DialogCloser closer(true);
     auto window = std::make_unique<MainWindow>();
     window->show();
     runEvents(500);
@@ -197,7 +125,7 @@ int main(int argc, char **argv)
     const double warmChange = 100.0 * (endMiB - warmMiB) / warmMiB;
     std::printf("one simulated hour in %.1f s real: %d alarms, %d dialogs opened and closed, "
                 "%d full update checks, %d indicator requests\n",
-                real.elapsed() / 1000.0, closer.boxes(), closer.dialogs(), closer.verdicts(),
+                real.elapsed() / 1000.0, closer.boxes(), closer.closed(), closer.verdicts(),
                 requests);
     std::printf("resident memory: start-up %.1f MiB, after 10 simulated minutes %.1f MiB, "
                 "after the hour %.1f MiB\n",

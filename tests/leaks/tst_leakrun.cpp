@@ -7,6 +7,7 @@
 
 #include "boxwatcher.h"
 #include "indicatorserver.h"
+#include "programdriver.h"
 #include "workingfolder.h"
 
 #include <QAbstractButton>
@@ -31,68 +32,6 @@ namespace {
 
 QDateTime simulatedNow;
 
-void copyShippedData(const QString &to)
-{
-    const QDir from(QStringLiteral(TIVORA_SOURCE_DIR "/data"));
-    QDirIterator files(from.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString source = files.next();
-        const QString target =
-            QDir(to).filePath(QStringLiteral("data/") + from.relativeFilePath(source));
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
-    }
-}
-
-// Closes each dialog the main window runs once it has been up for its time,
-// or, for an update check run in full, once the verdict shows.
-class DialogCloser : public QObject
-{
-public:
-    DialogCloser()
-    {
-        m_poll.setInterval(10);
-        connect(&m_poll, &QTimer::timeout, this, [this] { poll(); });
-        m_poll.start();
-    }
-
-    void setOpenFor(int ms) { m_openForMs = ms; }
-    void setUntilVerdict(bool on) { m_untilVerdict = on; }
-    int closed() const { return m_closed; }
-    QString lastVerdict() const { return m_lastVerdict; }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        auto *dialog = qobject_cast<QDialog *>(modal);
-        if (!dialog || qobject_cast<QMessageBox *>(modal))
-            return;
-        if (dialog != m_current) {
-            m_current = dialog;
-            m_since.start();
-        }
-        if (m_untilVerdict) {
-            const auto *result = dialog->findChild<QLabel *>(QStringLiteral("lblResult"));
-            if (!result || result->text().isEmpty())
-                return;
-            m_lastVerdict = result->text();
-        } else if (m_since.elapsed() < m_openForMs) {
-            return;
-        }
-        ++m_closed;
-        dialog->reject();
-    }
-
-    QTimer m_poll;
-    QPointer<QDialog> m_current;
-    QElapsedTimer m_since;
-    int m_openForMs = 50;
-    bool m_untilVerdict = false;
-    int m_closed = 0;
-    QString m_lastVerdict;
-};
-
 } // namespace
 
 class LeakRun : public QObject
@@ -113,19 +52,19 @@ private:
     std::unique_ptr<WorkingFolder> m_folder;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<BoxWatcher> m_boxes;
-    std::unique_ptr<DialogCloser> m_closer;
+    std::unique_ptr<programdriver::DialogCloser> m_closer;
 };
 
 void LeakRun::init()
 {
     m_folder = std::make_unique<WorkingFolder>(false);
-    copyShippedData(m_folder->path());
+    programdriver::copyShippedData(QStringLiteral(TIVORA_SOURCE_DIR "/data"), m_folder->path());
     QVERIFY(m_folder->exists(QStringLiteral("data/settings/tivora_lang.txt")));
     simulatedNow = QDateTime(QDate(2024, 5, 1), QTime(7, 0));
     MainWindow::resetModuleState();
     MainWindow::setClock([] { return simulatedNow; });
     m_boxes = std::make_unique<BoxWatcher>();
-    m_closer = std::make_unique<DialogCloser>();
+    m_closer = std::make_unique<programdriver::DialogCloser>(false);
     m_window = std::make_unique<MainWindow>();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
