@@ -50,6 +50,115 @@ const BoxText kExportFailed[2] = {
                                "filnavn du kan skrive til."},
 };
 
+struct TextSet
+{
+    const char *btnStartText;
+    const char *btnPauseText;
+    const char *btnRoundText;
+    const char *btnStopText;
+    const char *btnClearLogText;
+    const char *gbExportTitle;
+    const char *lblFilenameText;
+    const char *btnSaveFileText;
+    const char *btnExportText;
+    const char *btnStartHelp;
+    const char *btnPauseHelp;
+    const char *btnRoundHelp;
+    const char *btnStopHelp;
+    const char *btnClearLogHelp;
+    const char *plainTextEditHelp;
+    const char *btnSaveFileHelp;
+    const char *tbFileNameHelp;
+};
+
+const TextSet &english()
+{
+    static const TextSet texts{
+        "Start",
+        "Pause",
+        "Round",
+        "Stop",
+        "Clear round log",
+        "Export round log",
+        "Set a filename:",
+        "Export to",
+        "Export",
+        "<b>Start</b><br><br><i>Activates the stopwatch. The time tracks houndredths, seconds, "
+        "minutes and hours.</i>",
+        "<b>Pause button</b><br><br><i>Sets the stopwatch temporarily on hold, all values will be "
+        "kept until you choose to start it again. With the exception of closing the window or "
+        "hitting the <b>Stop</b>-button.</i>",
+        "<b>Round</b><br><br><i>Appends the excact time of the stopwatch, into the round log. The "
+        "time will also be assigned a reference number.</i>",
+        "<b>Stop</b><br><br><i>Stops the running stopwatch. All values will be "
+        "reset and you can start it over again.</i>",
+        "<b>Clear round log</b><br><br><i>Clears all text from the round log. "
+        "Amount of rounds will also be reset.</i>",
+        "<b>Round log</b><br><br><i>The round log shows posts of times that you have chosen to "
+        "keep track of. The posts wil be shown as the example below.<br>Round 1: "
+        "00:00:02:70<br>Round 2: 00:00:05:10<br>Round 3: 00:01:01:20</i>",
+        "<b>Export to</b><br><br><i>By pressing <b>Export to</b> are you able to "
+        "choose where you want to store the round log.</i>",
+        "<b>Filename</b><br><br><i>Is the title of the file of that you are exporting.</i>",
+    };
+    return texts;
+}
+
+const TextSet &norwegian()
+{
+    static const TextSet texts{
+        "Start",
+        "Pause",
+        "Runde",
+        "Stopp",
+        "Tøm rundelogg",
+        "Eksporter rundeloggen",
+        "Velg filnavn:",
+        "Eksporter til",
+        "Eksporter",
+        "<b>Start</b><br><br><i>Aktiverer stoppeklokka. Tiden holder rede på hundredeler, "
+        "sekunder, minutter og timer.</i>",
+        "<b>Pauseknapp</b><br><br><i>Setter stoppeklokka midlertidig på pause, alle verdier vil "
+        "beholdes til du velger å starte den igjen. Med unntak dersom du velger å lukke vinduet "
+        "eller klikker på <b>Stop</b>-knappen.</i>",
+        "<b>Runde</b><br><br><i>Legger stoppeklokkens eksakte tid i loggen. Tiden vil også bli "
+        "tildelt en referanse ved hjelp av rundenummer.</i>",
+        "<b>Stopp</b><br><br><i>Stopper stoppeklokka. Alle verdier vil "
+        "nullstilles og du kan starte på nytt igjen.</i>",
+        "<b>Tøm rundelogg</b><br><br><i>Tømmer all tekst fra rundeloggen. Antall "
+        "runder vil også nullstilles.</i>",
+        "<b>Rundelogg</b><br><br><i>Rundeloggen viser poster med tider som du har valgt å holde "
+        "rede på. Postene vil vises som eksempelet nedenfor.<br>Runde 1: 00:00:02:70<br>Runde 2: "
+        "00:00:05:10<br>Runde 3: 00:01:01:20</i>",
+        "<b>Eksporter til</b><br><br><i>Ved å trykke på <b>Eksporter til</b> velger du hvor du "
+        "ønsker å lagre rundeloggen.</i>",
+        "<b>Filnavn</b><br><br><i>Er det navnet som du velger å navngi fila med "
+        "rundeloggen du eksporterer.</i>",
+    };
+    return texts;
+}
+
+void apply(Ui::Stopwatch *ui, const TextSet &t)
+{
+    ui->btnStart->setText(QString::fromUtf8(t.btnStartText));
+    ui->btnPause->setText(QString::fromUtf8(t.btnPauseText));
+    ui->btnRound->setText(QString::fromUtf8(t.btnRoundText));
+    ui->btnStop->setText(QString::fromUtf8(t.btnStopText));
+    ui->btnClearLog->setText(QString::fromUtf8(t.btnClearLogText));
+    ui->gbExport->setTitle(QString::fromUtf8(t.gbExportTitle));
+    ui->lblFilename->setText(QString::fromUtf8(t.lblFilenameText));
+    ui->btnSaveFile->setText(QString::fromUtf8(t.btnSaveFileText));
+    ui->btnExport->setText(QString::fromUtf8(t.btnExportText));
+    ui->btnStart->setWhatsThis(QString::fromUtf8(t.btnStartHelp));
+    ui->btnPause->setWhatsThis(QString::fromUtf8(t.btnPauseHelp));
+    ui->btnRound->setWhatsThis(QString::fromUtf8(t.btnRoundHelp));
+    ui->btnStop->setWhatsThis(QString::fromUtf8(t.btnStopHelp));
+    ui->btnClearLog->setWhatsThis(QString::fromUtf8(t.btnClearLogHelp));
+    ui->plainTextEdit->setWhatsThis(QString::fromUtf8(t.plainTextEditHelp));
+    ui->btnSaveFile->setWhatsThis(QString::fromUtf8(t.btnSaveFileHelp));
+    ui->tbFileName->setWhatsThis(QString::fromUtf8(t.tbFileNameHelp));
+}
+
 } // namespace
 
 namespace stopwatchstate {
@@ -165,81 +274,12 @@ void Stopwatch::on_btnClearLog_clicked()
 
 void Stopwatch::langEnglish()
 {
-    ui->btnStart->setText(QStringLiteral("Start"));
-    ui->btnPause->setText(QStringLiteral("Pause"));
-    ui->btnRound->setText(QStringLiteral("Round"));
-    ui->btnStop->setText(QStringLiteral("Stop"));
-    ui->btnClearLog->setText(QStringLiteral("Clear round log"));
-    ui->gbExport->setTitle(QStringLiteral("Export round log"));
-    ui->lblFilename->setText(QStringLiteral("Set a filename:"));
-    ui->btnSaveFile->setText(QStringLiteral("Export to"));
-    ui->btnExport->setText(QStringLiteral("Export"));
-
-    ui->btnStart->setWhatsThis(QStringLiteral(
-        "<b>Start</b><br><br><i>Activates the stopwatch. The time tracks houndredths, seconds, "
-        "minutes and hours.</i>"));
-    ui->btnPause->setWhatsThis(QStringLiteral(
-        "<b>Pause button</b><br><br><i>Sets the stopwatch temporarily on hold, all values will be "
-        "kept until you choose to start it again. With the exception of closing the window or "
-        "hitting the <b>Stop</b>-button.</i>"));
-    ui->btnRound->setWhatsThis(QStringLiteral(
-        "<b>Round</b><br><br><i>Appends the excact time of the stopwatch, into the round log. The "
-        "time will also be assigned a reference number.</i>"));
-    ui->btnStop->setWhatsThis(
-        QStringLiteral("<b>Stop</b><br><br><i>Stops the running stopwatch. All values will be "
-                       "reset and you can start it over again.</i>"));
-    ui->btnClearLog->setWhatsThis(
-        QStringLiteral("<b>Clear round log</b><br><br><i>Clears all text from the round log. "
-                       "Amount of rounds will also be reset.</i>"));
-    ui->plainTextEdit->setWhatsThis(QStringLiteral(
-        "<b>Round log</b><br><br><i>The round log shows posts of times that you have chosen to "
-        "keep track of. The posts wil be shown as the example below.<br>Round 1: "
-        "00:00:02:70<br>Round 2: 00:00:05:10<br>Round 3: 00:01:01:20</i>"));
-    ui->btnSaveFile->setWhatsThis(
-        QStringLiteral("<b>Export to</b><br><br><i>By pressing <b>Export to</b> are you able to "
-                       "choose where you want to store the round log.</i>"));
-    ui->tbFileName->setWhatsThis(QStringLiteral(
-        "<b>Filename</b><br><br><i>Is the title of the file of that you are exporting.</i>"));
+    apply(ui, english());
 }
 
 void Stopwatch::langNorwegian()
 {
-    ui->btnStart->setText(QStringLiteral("Start"));
-    ui->btnPause->setText(QStringLiteral("Pause"));
-    ui->btnRound->setText(QStringLiteral("Runde"));
-    ui->btnStop->setText(QStringLiteral("Stopp"));
-    ui->btnClearLog->setText(QStringLiteral("Tøm rundelogg"));
-    ui->gbExport->setTitle(QStringLiteral("Eksporter rundeloggen"));
-    ui->lblFilename->setText(QStringLiteral("Velg filnavn:"));
-    ui->btnSaveFile->setText(QStringLiteral("Eksporter til"));
-    ui->btnExport->setText(QStringLiteral("Eksporter"));
-
-    ui->btnStart->setWhatsThis(QStringLiteral(
-        "<b>Start</b><br><br><i>Aktiverer stoppeklokka. Tiden holder rede på hundredeler, "
-        "sekunder, minutter og timer.</i>"));
-    ui->btnPause->setWhatsThis(QStringLiteral(
-        "<b>Pauseknapp</b><br><br><i>Setter stoppeklokka midlertidig på pause, alle verdier vil "
-        "beholdes til du velger å starte den igjen. Med unntak dersom du velger å lukke vinduet "
-        "eller klikker på <b>Stop</b>-knappen.</i>"));
-    ui->btnRound->setWhatsThis(QStringLiteral(
-        "<b>Runde</b><br><br><i>Legger stoppeklokkens eksakte tid i loggen. Tiden vil også bli "
-        "tildelt en referanse ved hjelp av rundenummer.</i>"));
-    ui->btnStop->setWhatsThis(
-        QStringLiteral("<b>Stopp</b><br><br><i>Stopper stoppeklokka. Alle verdier vil "
-                       "nullstilles og du kan starte på nytt igjen.</i>"));
-    ui->btnClearLog->setWhatsThis(
-        QStringLiteral("<b>Tøm rundelogg</b><br><br><i>Tømmer all tekst fra rundeloggen. Antall "
-                       "runder vil også nullstilles.</i>"));
-    ui->plainTextEdit->setWhatsThis(QStringLiteral(
-        "<b>Rundelogg</b><br><br><i>Rundeloggen viser poster med tider som du har valgt å holde "
-        "rede på. Postene vil vises som eksempelet nedenfor.<br>Runde 1: 00:00:02:70<br>Runde 2: "
-        "00:00:05:10<br>Runde 3: 00:01:01:20</i>"));
-    ui->btnSaveFile->setWhatsThis(QStringLiteral(
-        "<b>Eksporter til</b><br><br><i>Ved å trykke på <b>Eksporter til</b> velger du hvor du "
-        "ønsker å lagre rundeloggen.</i>"));
-    ui->tbFileName->setWhatsThis(
-        QStringLiteral("<b>Filnavn</b><br><br><i>Er det navnet som du velger å navngi fila med "
-                       "rundeloggen du eksporterer.</i>"));
+    apply(ui, norwegian());
 }
 
 void Stopwatch::on_btnSaveFile_clicked()
