@@ -7,6 +7,7 @@
 
 #include "indicatorserver.h"
 #include "programdriver.h"
+#include "resident.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -34,14 +35,7 @@ QDateTime simulatedNow;
 
 double residentMiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray &line : lines)
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong() / 1024.0;
-    return -1;
+    return residentKiB() / 1024.0;
 }
 
 void runEvents(int ms)

@@ -2,6 +2,7 @@
 // and the resident memory right after it. Run without arguments; the program
 // re-runs itself as the measured child.
 #include "alarm/mainwindow.h"
+#include "resident.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,18 +19,6 @@
 #include <vector>
 
 namespace {
-
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray &line : lines)
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 class FirstPaint : public QObject
 {
