@@ -22,5 +22,6 @@ private slots:
     void on_label_2_linkActivated(const QString &link);
 
 private:
+    // Members are only the objects this window owns; it keeps no values.
     Ui::About *ui;
 };

@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "about/about.h"
+#include "alarm/alarmclock.h"
 #include "alarm/alarmsound.h"
 #include "app/theme.h"
 #include "articles/articles.h"
@@ -19,185 +20,95 @@
 
 namespace {
 
-int volume = 0;
-int tooltips = 0;
-bool alarmActive = false;
-QString activeStatusText;
-QString inactiveStatusText;
-QString currentTimeText;
+// Process-wide values, zero at program start; they outlive any one window.
+struct State
+{
+    int volume = 0;
+    int tooltips = 0;
+    bool alarmActive = false;
+    QString activeStatusText;
+    QString inactiveStatusText;
+    AlarmClock alarmClock;
+    QDateTime lastTick;
+    std::function<QDateTime()> clock;
+    std::function<void()> ringObserver;
+};
 
-MainWindow::Clock clockSource;
-MainWindow::RingObserver ringObserver;
+State state;
 
 // Ticks land this long after a wall-clock second boundary, safely past it.
 constexpr int kAfterBoundaryMs = 1;
 
-QDateTime now()
-{
-    return clockSource ? clockSource() : QDateTime::currentDateTime();
-}
+const QString kTimeFormat = QStringLiteral("hh:mm:ss");
 
-// "hh:mm:ss", built by hand: the tick runs every second for the whole run.
-QString timeText(const QTime &time)
-{
-    const int fields[] = {time.hour(), time.minute(), time.second()};
-    QString text(8, QLatin1Char(':'));
-    for (int i = 0; i < 3; ++i) {
-        text[3 * i] = QLatin1Char(char('0' + fields[i] / 10));
-        text[3 * i + 1] = QLatin1Char(char('0' + fields[i] % 10));
-    }
-    return text;
-}
+const Bilingual kActiveStatus{"Alarm currently active", "Alarm aktivert"};
+const Bilingual kInactiveStatus{"Alarm currently not active", "Alarm ikke aktivert"};
 
-struct TextSet
-{
-    QString clockTip;
-    QString setTimeTip;
-    QString reasonTip;
-    QString descriptionTip;
-    QString activeTip;
-    QString notActiveTip;
-    QString openFileTip;
-    QString filePathTip;
-    QString firstReason;
-    QString secondReason;
-    QString openFile;
-    QString active;
-    QString notActive;
-    QString reasonLabel;
-    QString descriptionLabel;
-    QString setTimeLabel;
-    QString details;
-    QString extrasMenu;
-    QString fileMenu;
-    QString helpMenu;
-    QString about;
-    QString exit;
-    QString toolsMenu;
-    QString settings;
-    QString stopwatch;
-    QString checkForUpdates;
-    QString information;
-    QString inactiveStatus;
-    QString activeStatus;
+using texttable::Property;
+
+const texttable::Table kTexts{
+    {"lblClock",
+     Property::ToolTip,
+     {"<b>Current Time</b><br><i>Shows the current local time.</i>",
+      "<b>Nåværende tid</b><br><i>Viser nåværende lokal tid.</i>"}},
+    {"teSetTime",
+     Property::ToolTip,
+     {"<b>Set alarm time</b><br><i>You can set the time of the alarm in two different ways: <ul> "
+      "<li>Manually typing the time</li><li>Using the <b>up-and-down</b>-arrows</li></ul></i>",
+      "<b>Sett tidspunkt for alarm</b><br><i>Du kan sette tidspunkt for alarmen på to forskjellige "
+      "måter: <ul> <li>Manuelt skrive inn tiden</li><li>Bruke <b>opp-og-ned</b>-pilene</li></ul></i>"}},
+    {"cbReason",
+     Property::ToolTip,
+     {"<b>Alarm Reason</b><br><i>Here you can set the reason for your alarm.</i>",
+      "<b>Alarmens hensikt</b><br><i>Her kan du sette en hensikt for alarmen.</i>"}},
+    {"pteDescription",
+     Property::ToolTip,
+     {"<b>Alarm Description</b><br><i>Here you can enter a description for your alarm. I.e. "
+      "'Remember to go by the store for some more milk'</i>",
+      "<b>Alarmbeskrivelse</b><br><i>Her kan du sette en beskrivelse for alarmen. F.eks. 'Husk å "
+      "kjøpe melk på butikken'</i>"}},
+    {"rbtnAlarmActive",
+     Property::ToolTip,
+     {"<b>Alarm Activated</b><br><i>Check this checkbox in order to activate your alarm.<i>",
+      "<b>Alarm Aktivert</b><br><i>Sjekk denne sjekkboksen for å aktivere alarmen.<i>"}},
+    {"rbtnAlarmNotActive",
+     Property::ToolTip,
+     {"<b>Alarm Deactivated</b><br><i>Check this checkbox in order to deactivate your alarm.<i>",
+      "<b>Alarm Deaktivert</b><br><i>Sjekk denne sjekkboksen for å deaktivere alarmen.<i>"}},
+    {"btnOpenFile",
+     Property::ToolTip,
+     {"<b>Open Audio File</b><br><i>Click this button in order to choose a custom audio file.</i>",
+      "<b>Åpne lydil</b><br><i>Klikk på knappen for å åpne en gitt lydfil.</i>"}},
+    {"tbFilePath",
+     Property::ToolTip,
+     {"<b>File path</b><br><br><i>Displays the file path of the audio file.</i>",
+      "<b>Filplassering</b><br><br><i>Viser filplasseringen til valgt lydfil.</i>"}},
+    {"cbReason", Property::Item, {"Alarm Clock", "Vekkerklokke"}},
+    {"cbReason", Property::Item, {"Reminder", "Påminnelse"}},
+    {"btnOpenFile", Property::Text, {"Choose audio file", "Velg lydfil"}},
+    {"rbtnAlarmActive", Property::Text, {"Activate alarm", "Aktiver alarm"}},
+    {"rbtnAlarmNotActive", Property::Text, {"Deactivate alarm", "Deaktiver alarm"}},
+    {"lblAlarmReason", Property::Text, {"<b>Reason for alarm:</b>", "<b>Alarmens hensikt:</b>"}},
+    {"lblDescription",
+     Property::Text,
+     {"<b>Alarm description:</b>", "<b>Alarmens beskrivelse:</b>"}},
+    {"lblSetTime", Property::Text, {"<b>Set time for alarm:<b>", "<b>Alarmens klokkeslett:<b>"}},
+    {"gbAdditional", Property::Title, {"Details", "Detaljer"}},
+    {"menuExtras", Property::Title, {"Extras", "Ekstra"}},
+    {"menuFile", Property::Title, {"File", "Fil"}},
+    {"menuHelp", Property::Title, {"Help", "Hjelp"}},
+    {"actionAbout", Property::Text, {"About", "Om"}},
+    {"actionExit", Property::Text, {"Exit", "Avslutt"}},
+    {"menuSetting", Property::Title, {"Tools", "Verktøy"}},
+    {"actionSettings", Property::Text, {"Settings", "Innstillinger"}},
+    {"actionStopwatch", Property::Text, {"Stopwatch", "Stoppeklokke"}},
+    {"actionCheck_for_updates", Property::Text, {"Check for updates", "Se etter oppdateringer"}},
+    {"actionHelp", Property::Text, {"Information", "Informasjon"}},
 };
 
-const TextSet &english()
+QDateTime now()
 {
-    static const TextSet texts{
-        QStringLiteral("<b>Current Time</b><br><i>Shows the current local time.</i>"),
-        QStringLiteral("<b>Set alarm time</b><br><i>You can set the time of the alarm in two "
-                       "different ways: <ul> <li>Manually typing the time</li><li>Using the "
-                       "<b>up-and-down</b>-arrows</li></ul></i>"),
-        QStringLiteral("<b>Alarm Reason</b><br><i>Here you can set the reason for your alarm.</i>"),
-        QStringLiteral("<b>Alarm Description</b><br><i>Here you can enter a description for your "
-                       "alarm. I.e. 'Remember to go by the store for some more milk'</i>"),
-        QStringLiteral("<b>Alarm Activated</b><br><i>Check this checkbox in order to activate "
-                       "your alarm.<i>"),
-        QStringLiteral("<b>Alarm Deactivated</b><br><i>Check this checkbox in order to deactivate "
-                       "your alarm.<i>"),
-        QStringLiteral("<b>Open Audio File</b><br><i>Click this button in order to choose a custom "
-                       "audio file.</i>"),
-        QStringLiteral("<b>File path</b><br><br><i>Displays the file path of the audio file.</i>"),
-        QStringLiteral("Alarm Clock"),
-        QStringLiteral("Reminder"),
-        QStringLiteral("Choose audio file"),
-        QStringLiteral("Activate alarm"),
-        QStringLiteral("Deactivate alarm"),
-        QStringLiteral("<b>Reason for alarm:</b>"),
-        QStringLiteral("<b>Alarm description:</b>"),
-        QStringLiteral("<b>Set time for alarm:<b>"),
-        QStringLiteral("Details"),
-        QStringLiteral("Extras"),
-        QStringLiteral("File"),
-        QStringLiteral("Help"),
-        QStringLiteral("About"),
-        QStringLiteral("Exit"),
-        QStringLiteral("Tools"),
-        QStringLiteral("Settings"),
-        QStringLiteral("Stopwatch"),
-        QStringLiteral("Check for updates"),
-        QStringLiteral("Information"),
-        QStringLiteral("Alarm currently not active"),
-        QStringLiteral("Alarm currently active"),
-    };
-    return texts;
-}
-
-const TextSet &norwegian()
-{
-    static const TextSet texts{
-        QStringLiteral("<b>Nåværende tid</b><br><i>Viser nåværende lokal tid.</i>"),
-        QStringLiteral("<b>Sett tidspunkt for alarm</b><br><i>Du kan sette tidspunkt for alarmen "
-                       "på to forskjellige måter: <ul> <li>Manuelt skrive inn tiden</li><li>Bruke "
-                       "<b>opp-og-ned</b>-pilene</li></ul></i>"),
-        QStringLiteral(
-            "<b>Alarmens hensikt</b><br><i>Her kan du sette en hensikt for alarmen.</i>"),
-        QStringLiteral("<b>Alarmbeskrivelse</b><br><i>Her kan du sette en beskrivelse for alarmen. "
-                       "F.eks. 'Husk å kjøpe melk på butikken'</i>"),
-        QStringLiteral("<b>Alarm Aktivert</b><br><i>Sjekk denne sjekkboksen for å aktivere "
-                       "alarmen.<i>"),
-        QStringLiteral("<b>Alarm Deaktivert</b><br><i>Sjekk denne sjekkboksen for å deaktivere "
-                       "alarmen.<i>"),
-        QStringLiteral("<b>Åpne lydil</b><br><i>Klikk på knappen for å åpne en gitt lydfil.</i>"),
-        QStringLiteral(
-            "<b>Filplassering</b><br><br><i>Viser filplasseringen til valgt lydfil.</i>"),
-        QStringLiteral("Vekkerklokke"),
-        QStringLiteral("Påminnelse"),
-        QStringLiteral("Velg lydfil"),
-        QStringLiteral("Aktiver alarm"),
-        QStringLiteral("Deaktiver alarm"),
-        QStringLiteral("<b>Alarmens hensikt:</b>"),
-        QStringLiteral("<b>Alarmens beskrivelse:</b>"),
-        QStringLiteral("<b>Alarmens klokkeslett:<b>"),
-        QStringLiteral("Detaljer"),
-        QStringLiteral("Ekstra"),
-        QStringLiteral("Fil"),
-        QStringLiteral("Hjelp"),
-        QStringLiteral("Om"),
-        QStringLiteral("Avslutt"),
-        QStringLiteral("Verktøy"),
-        QStringLiteral("Innstillinger"),
-        QStringLiteral("Stoppeklokke"),
-        QStringLiteral("Se etter oppdateringer"),
-        QStringLiteral("Informasjon"),
-        QStringLiteral("Alarm ikke aktivert"),
-        QStringLiteral("Alarm aktivert"),
-    };
-    return texts;
-}
-
-void apply(Ui::MainWindow *ui, const TextSet &t)
-{
-    ui->lblClock->setToolTip(t.clockTip);
-    ui->teSetTime->setToolTip(t.setTimeTip);
-    ui->cbReason->setToolTip(t.reasonTip);
-    ui->pteDescription->setToolTip(t.descriptionTip);
-    ui->rbtnAlarmActive->setToolTip(t.activeTip);
-    ui->rbtnAlarmNotActive->setToolTip(t.notActiveTip);
-    ui->btnOpenFile->setToolTip(t.openFileTip);
-    ui->tbFilePath->setToolTip(t.filePathTip);
-    ui->cbReason->addItem(t.firstReason);
-    ui->cbReason->addItem(t.secondReason);
-    ui->btnOpenFile->setText(t.openFile);
-    ui->rbtnAlarmActive->setText(t.active);
-    ui->rbtnAlarmNotActive->setText(t.notActive);
-    ui->lblAlarmReason->setText(t.reasonLabel);
-    ui->lblDescription->setText(t.descriptionLabel);
-    ui->lblSetTime->setText(t.setTimeLabel);
-    ui->gbAdditional->setTitle(t.details);
-    ui->menuExtras->setTitle(t.extrasMenu);
-    ui->menuFile->setTitle(t.fileMenu);
-    ui->menuHelp->setTitle(t.helpMenu);
-    ui->actionAbout->setText(t.about);
-    ui->actionExit->setText(t.exit);
-    ui->menuSetting->setTitle(t.toolsMenu);
-    ui->actionSettings->setText(t.settings);
-    ui->actionStopwatch->setText(t.stopwatch);
-    ui->actionCheck_for_updates->setText(t.checkForUpdates);
-    ui->actionHelp->setText(t.information);
-    inactiveStatusText = t.inactiveStatus;
-    activeStatusText = t.activeStatus;
+    return state.clock ? state.clock() : QDateTime::currentDateTime();
 }
 
 // Every dialog is a local, parentless, modal object that lives for one run.
@@ -216,30 +127,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     setStyleSheet(theme::darkTheme());
     ui->setupUi(this);
-
-    if (const auto language = settingsfiles::readFirstWord(settingsfiles::kLanguage)) {
-        switch (settingsfiles::toInt(*language)) {
-        case 1:
-            englishLang();
-            break;
-        case 2:
-            norwegianLang();
-            break;
-        default:
-            QMessageBox::critical(
-                this, QStringLiteral("Load error"),
-                QStringLiteral("Failed to load previously stored language, please try again."));
-        }
-    }
-    if (const auto path = settingsfiles::readFirstLine(settingsfiles::kStoredAudio))
-        ui->tbFilePath->setText(*path);
-    if (const auto value = settingsfiles::readInt(settingsfiles::kVolume))
-        volume = *value;
-    if (const auto flag = settingsfiles::readInt(settingsfiles::kTooltips)) {
-        tooltips = *flag;
-        if (tooltips == 0)
-            hideToolTips();
-    }
+    readSettings();
 
     alarmSound->setObjectName(QStringLiteral("alarmSound"));
     clockTimer->setObjectName(QStringLiteral("clockTimer"));
@@ -261,24 +149,32 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
-void MainWindow::setClock(Clock now)
+void MainWindow::readSettings()
 {
-    clockSource = std::move(now);
-}
-
-void MainWindow::setRingObserver(RingObserver observer)
-{
-    ringObserver = std::move(observer);
-}
-
-void MainWindow::resetModuleState()
-{
-    volume = 0;
-    tooltips = 0;
-    alarmActive = false;
-    activeStatusText.clear();
-    inactiveStatusText.clear();
-    currentTimeText.clear();
+    using namespace settingsfiles;
+    if (const auto language = readFirstWord(kLanguage)) {
+        switch (toInt(*language)) {
+        case 1:
+            englishLang();
+            break;
+        case 2:
+            norwegianLang();
+            break;
+        default:
+            QMessageBox::critical(
+                this, QStringLiteral("Load error"),
+                QStringLiteral("Failed to load previously stored language, please try again."));
+        }
+    }
+    if (const auto path = readFirstLine(kStoredAudio))
+        ui->tbFilePath->setText(*path);
+    if (const auto value = readInt(kVolume))
+        state.volume = *value;
+    if (const auto flag = readInt(kTooltips)) {
+        state.tooltips = *flag;
+        if (state.tooltips == 0)
+            hideToolTips();
+    }
 }
 
 void MainWindow::showTime()
@@ -286,31 +182,35 @@ void MainWindow::showTime()
     const QDateTime current = now();
     // Re-armed first, so the clock goes on inside the alarm box's loop.
     clockTimer->start(1000 - current.time().msec() + kAfterBoundaryMs);
+    ui->lblClock->setText(current.time().toString(kTimeFormat));
+    showAlarmState();
 
-    currentTimeText = timeText(current.time());
-    ui->lblClock->setText(currentTimeText);
-    if (ui->rbtnAlarmActive->isChecked()) {
-        alarmActive = true;
-        ui->lblAlarmStatus->setText(activeStatusText);
-    }
-    if (ui->rbtnAlarmNotActive->isChecked()) {
-        alarmActive = false;
-        ui->lblAlarmStatus->setText(inactiveStatusText);
-    }
-
-    const AlarmClock::Ring decision =
-        alarmClock.check(lastTick, current, ui->teSetTime->time(), alarmActive);
-    lastTick = current;
+    const AlarmClock::Ring decision = state.alarmClock.check(
+        state.lastTick, current, ui->teSetTime->time(), state.alarmActive);
+    state.lastTick = current;
     if (decision != AlarmClock::Ring::None)
         ring(decision == AlarmClock::Ring::WithSound);
+}
+
+void MainWindow::showAlarmState()
+{
+    // Neither button checked: the alarm keeps what it had.
+    if (ui->rbtnAlarmActive->isChecked()) {
+        state.alarmActive = true;
+        ui->lblAlarmStatus->setText(state.activeStatusText);
+    }
+    if (ui->rbtnAlarmNotActive->isChecked()) {
+        state.alarmActive = false;
+        ui->lblAlarmStatus->setText(state.inactiveStatusText);
+    }
 }
 
 void MainWindow::ring(bool withSound)
 {
     if (withSound)
-        alarmSound->start(ui->tbFilePath->text(), volume);
-    if (ringObserver)
-        ringObserver();
+        alarmSound->start(ui->tbFilePath->text(), state.volume);
+    if (state.ringObserver)
+        state.ringObserver();
     QMessageBox::information(this, ui->cbReason->currentText(), ui->pteDescription->toPlainText());
     alarmSound->stop();
 }
@@ -322,14 +222,21 @@ void MainWindow::hideToolTips()
         widget->setToolTip(QString());
 }
 
+void MainWindow::applyLanguage(Language language)
+{
+    texttable::apply(this, kTexts, language);
+    state.activeStatusText = kActiveStatus.in(language);
+    state.inactiveStatusText = kInactiveStatus.in(language);
+}
+
 void MainWindow::englishLang()
 {
-    apply(ui, english());
+    applyLanguage(Language::English);
 }
 
 void MainWindow::norwegianLang()
 {
-    apply(ui, norwegian());
+    applyLanguage(Language::Norwegian);
 }
 
 void MainWindow::on_btnOpenFile_clicked()
@@ -375,3 +282,27 @@ void MainWindow::on_actionHelp_triggered()
 {
     runDialog<Articles>();
 }
+
+namespace alarmhooks {
+
+void setClock(std::function<QDateTime()> now)
+{
+    state.clock = std::move(now);
+}
+
+void setRingObserver(std::function<void()> observer)
+{
+    state.ringObserver = std::move(observer);
+}
+
+void reset()
+{
+    state = State();
+}
+
+const texttable::Table &texts()
+{
+    return kTexts;
+}
+
+} // namespace alarmhooks

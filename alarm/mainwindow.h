@@ -1,6 +1,6 @@
 #pragma once
 
-#include "alarm/alarmclock.h"
+#include "app/texttable.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -19,21 +19,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    using Clock = std::function<QDateTime()>;
-    using RingObserver = std::function<void()>;
-
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
-
-    // Where the clock and the alarm take the local time from; an empty
-    // function restores QDateTime::currentDateTime.
-    static void setClock(Clock now);
-    // Called each time the alarm rings, after its sound (if any) has started
-    // and before its box shows.
-    static void setRingObserver(RingObserver observer);
-    // Forgets the process-wide state of this module, for tests that build
-    // several windows in one process.
-    static void resetModuleState();
 
 private slots:
     void showTime();
@@ -49,12 +36,29 @@ private slots:
     void on_actionHelp_triggered();
 
 private:
+    void readSettings();
+    void applyLanguage(Language language);
+    void showAlarmState();
     void ring(bool withSound);
     void hideToolTips();
 
+    // Members are only the objects this window owns; its values live in the module.
     Ui::MainWindow *ui;
     QTimer *clockTimer;
     AlarmSound *alarmSound;
-    AlarmClock alarmClock;
-    QDateTime lastTick;
 };
+
+// The alarm module's process-wide state, reached from tests and benchmarks.
+namespace alarmhooks {
+
+// Where the clock and the alarm take the local time from; empty: the system clock.
+void setClock(std::function<QDateTime()> now);
+// Called each time the alarm rings, after its sound (if any) has started and
+// before its box shows.
+void setRingObserver(std::function<void()> observer);
+// Everything back to program start, hooks included.
+void reset();
+// The main window's texts in both languages.
+const texttable::Table &texts();
+
+} // namespace alarmhooks

@@ -4,15 +4,16 @@ namespace theme {
 
 namespace {
 
-// One rule per brace pair; no declaration holds a brace, so rules can be found by counting them.
-const char kSheet[] = R"(QToolTip {
+const char kToolTipRule[] = R"(QToolTip {
     border: 1px solid black;
     background-color: #ffa02f;
     padding: 1px;
     border-radius: 3px;
     opacity: 100;
 }
-QWidget {
+)";
+
+const char kBaseRules[] = R"(QWidget {
     color: #b1b1b1;
     background-color: #323232;
 }
@@ -23,7 +24,10 @@ QWidget:item:hover {
 QWidget:item:selected {
     background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #ffa02f, stop: 1 #d7801a);
 }
-QMenuBar::item {
+)";
+
+// Every rule after the base ones, in the order the windows rely on.
+const char kWidgetRules[] = R"(QMenuBar::item {
     background: transparent;
 }
 QMenuBar::item:selected {
@@ -322,34 +326,18 @@ QCheckBox::indicator:disabled, QRadioButton::indicator:disabled {
 }
 )";
 
-// Offset just past the n-th closing brace of the sheet and its line break (0 for n == 0).
-int endOfRule(const QString &sheet, int n)
-{
-    int pos = 0;
-    for (int i = 0; i < n; ++i) {
-        pos = sheet.indexOf(QLatin1Char('}'), pos) + 1;
-        if (pos < sheet.size() && sheet.at(pos) == QLatin1Char('\n')) {
-            ++pos;
-        }
-    }
-    return pos;
-}
-
 } // namespace
 
 const QString &darkTheme()
 {
-    static const QString sheet = QString::fromLatin1(kSheet);
+    static const QString sheet =
+        QString::fromLatin1(kToolTipRule) + baseRules() + QString::fromLatin1(kWidgetRules);
     return sheet;
 }
 
 const QString &baseRules()
 {
-    static const QString sheet = [] {
-        const QString &whole = darkTheme();
-        const int from = endOfRule(whole, 1);
-        return whole.mid(from, endOfRule(whole, 4) - from);
-    }();
+    static const QString sheet = QString::fromLatin1(kBaseRules);
     return sheet;
 }
 

@@ -5,61 +5,63 @@
 #include "settings/settingsfiles.h"
 
 #include <QFile>
-#include <QStringList>
 #include <QTextStream>
 
-#include <array>
 #include <cstdint>
 
 namespace {
 
-// Process-wide: a later opening keeps the language read by an earlier one.
-std::int32_t articleLanguage = 0;
-QString articlePath;
-
-struct Article
+// Process-wide values, zero at program start: a later opening keeps the language read earlier.
+struct State
 {
-    const char *title;
-    const char *file;
+    std::int32_t articleLanguage = 0;
+    QString articlePath;
 };
 
-constexpr std::array<Article, 5> englishArticles{{
-    {"Thank you", "data/articles/en/doc_item_one.html"},
-    {"The reason for Tivora", "data/articles/en/doc_item_two.html"},
-    {"Get to know Tivora", "data/articles/en/doc_item_three.html"},
-    {"Recent changes", "data/articles/en/doc_item_four.html"},
-    {"Take a moment to like us!", "data/articles/en/doc_item_fb.html"},
-}};
+State state;
 
-constexpr std::array<Article, 5> norwegianArticles{{
-    {"Takk", "data/articles/no/doc_item_one.html"},
-    {"Årsaken til Tivora", "data/articles/no/doc_item_two.html"},
-    {"Bli kjent med Tivora", "data/articles/no/doc_item_three.html"},
-    {"Nylige endringer", "data/articles/no/doc_item_four.html"},
-    {"Ta et sekund å lik oss!", "data/articles/no/doc_item_fb.html"},
-}};
+using texttable::Property;
 
-QStringList titlesOf(const std::array<Article, 5> &articles)
-{
-    QStringList titles;
-    for (const Article &article : articles)
-        titles << QString::fromUtf8(article.title);
-    return titles;
-}
+const texttable::Table kTexts{
+    {"listArticles", Property::Item, {"Thank you", "Takk"}},
+    {"listArticles", Property::Item, {"The reason for Tivora", "Årsaken til Tivora"}},
+    {"listArticles", Property::Item, {"Get to know Tivora", "Bli kjent med Tivora"}},
+    {"listArticles", Property::Item, {"Recent changes", "Nylige endringer"}},
+    {"listArticles", Property::Item, {"Take a moment to like us!", "Ta et sekund å lik oss!"}},
+};
+
+// The file of each row of kTexts, in the folder of the title's language.
+const Bilingual kFolder{"data/articles/en/", "data/articles/no/"};
+const char *const kFiles[] = {"doc_item_one.html", "doc_item_two.html", "doc_item_three.html",
+                              "doc_item_four.html", "doc_item_fb.html"};
 
 // A title picks its file whichever language the list was built in.
 QString fileForTitle(const QString &title)
 {
-    for (const auto *articles : {&englishArticles, &norwegianArticles}) {
-        for (const Article &article : *articles) {
-            if (title == QString::fromUtf8(article.title))
-                return QString::fromUtf8(article.file);
+    for (std::size_t row = 0; row < kTexts.size(); ++row) {
+        for (const Language language : {Language::English, Language::Norwegian}) {
+            if (title == kTexts[row].text.in(language))
+                return kFolder.in(language) + QString::fromLatin1(kFiles[row]);
         }
     }
     return {};
 }
 
 } // namespace
+
+namespace articlehooks {
+
+void reset()
+{
+    state = State();
+}
+
+const texttable::Table &texts()
+{
+    return kTexts;
+}
+
+} // namespace articlehooks
 
 Articles::Articles(QWidget *parent) : QDialog(parent), ui(new Ui::Articles)
 {
@@ -76,20 +78,14 @@ Articles::~Articles()
 
 void Articles::addArticles()
 {
-    QStringList titles;
-    if (articleLanguage == 1)
-        titles = titlesOf(englishArticles);
-    else if (articleLanguage == 2)
-        titles = titlesOf(norwegianArticles);
-    else
-        return;
-    ui->listArticles->insertItems(ui->listArticles->count(), titles);
+    if (const auto language = languageOf(state.articleLanguage))
+        texttable::apply(this, kTexts, *language);
 }
 
 void Articles::loadLanguage()
 {
     if (const auto code = settingsfiles::readInt(settingsfiles::kLanguage))
-        articleLanguage = *code;
+        state.articleLanguage = *code;
 }
 
 void Articles::on_listArticles_doubleClicked(const QModelIndex &)
@@ -100,13 +96,13 @@ void Articles::on_listArticles_doubleClicked(const QModelIndex &)
     const QString file = fileForTitle(item->text());
     if (file.isEmpty())
         return;
-    articlePath = file;
+    state.articlePath = file;
     readFile();
 }
 
 void Articles::readFile()
 {
-    QFile file(articlePath);
+    QFile file(state.articlePath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return;
     QTextStream stream(&file);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/texttable.h"
+
 #include <QDialog>
 
 class QModelIndex;
@@ -24,5 +26,16 @@ private slots:
     void readFile();
 
 private:
+    // Members are only the objects this window owns; its values live in the module.
     Ui::Articles *ui;
 };
+
+// The help module's process-wide state, reached from tests.
+namespace articlehooks {
+
+// Language and chosen article back to program start.
+void reset();
+// The article list's titles in both languages.
+const texttable::Table &texts();
+
+} // namespace articlehooks

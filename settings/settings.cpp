@@ -8,6 +8,33 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+namespace {
+
+using texttable::Property;
+
+const texttable::Table kTexts{
+    {"lblTitle", Property::Text, {"Settings", "Innstillinger"}},
+    {"gbLanguage", Property::Title, {"Language", "Språk"}},
+    {"gbAudioStorage", Property::Title, {"Audio Storage", "Lagring av lyd"}},
+    {"btnStoreAudioFile", Property::Text, {"Choose audio file", "Velg lydfil"}},
+    {"rbtnStoreAudio", Property::Text, {"Store audio", "Lagre lyd"}},
+    {"rbtnNoneAudio", Property::Text, {"Don't store audio", "Ikke lagre lyd"}},
+    {"gbVolume", Property::Title, {"Volume", "Volum"}},
+    {"gbToolTips", Property::Title, {"Tooltips", "Verktøytips"}},
+    {"cbTooltips", Property::Text, {"Tooltips on/off", "Verktøytips på/av"}},
+    {"btnAcceptChanges", Property::Text, {"Accept and close", "Lagre og lukk"}},
+    {"btnClose", Property::Text, {"Close", "Lukk"}},
+};
+
+const BilingualBox kSaved{
+    {"Save successful", "Lagring vellykket"},
+    {"Your changes have successfully been saved. Please restart the application in order for the "
+     "new changes to take effect.",
+     "Endringene har blitt lagret. Vennligst restart applikasjonen for at endringene skal tre i "
+     "kraft."}};
+
+} // namespace
+
 Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
 {
     setStyleSheet(theme::darkTheme());
@@ -100,16 +127,9 @@ void Settings::on_btnAcceptChanges_clicked()
         return;
     }
 
-    if (choices.languageCode == 2)
-        QMessageBox::information(
-            this, QStringLiteral("Lagring vellykket"),
-            QStringLiteral("Endringene har blitt lagret. Vennligst restart applikasjonen for at "
-                           "endringene skal tre i kraft."));
-    else
-        QMessageBox::information(
-            this, QStringLiteral("Save successful"),
-            QStringLiteral("Your changes have successfully been saved. Please restart the "
-                           "application in order for the new changes to take effect."));
+    // In the language just chosen, whatever the dialog's own texts are.
+    const Language saved = choices.languageCode == 2 ? Language::Norwegian : Language::English;
+    QMessageBox::information(this, kSaved.title.in(saved), kSaved.text.in(saved));
     hide();
 }
 
@@ -128,30 +148,19 @@ void Settings::on_btnStoreAudioFile_clicked()
 
 void Settings::langEnglish()
 {
-    ui->lblTitle->setText(QStringLiteral("Settings"));
-    ui->gbLanguage->setTitle(QStringLiteral("Language"));
-    ui->gbAudioStorage->setTitle(QStringLiteral("Audio Storage"));
-    ui->btnStoreAudioFile->setText(QStringLiteral("Choose audio file"));
-    ui->rbtnStoreAudio->setText(QStringLiteral("Store audio"));
-    ui->rbtnNoneAudio->setText(QStringLiteral("Don't store audio"));
-    ui->gbVolume->setTitle(QStringLiteral("Volume"));
-    ui->gbToolTips->setTitle(QStringLiteral("Tooltips"));
-    ui->cbTooltips->setText(QStringLiteral("Tooltips on/off"));
-    ui->btnAcceptChanges->setText(QStringLiteral("Accept and close"));
-    ui->btnClose->setText(QStringLiteral("Close"));
+    texttable::apply(this, kTexts, Language::English);
 }
 
 void Settings::langNorwegian()
 {
-    ui->lblTitle->setText(QStringLiteral("Innstillinger"));
-    ui->gbLanguage->setTitle(QStringLiteral("Språk"));
-    ui->gbAudioStorage->setTitle(QStringLiteral("Lagring av lyd"));
-    ui->btnStoreAudioFile->setText(QStringLiteral("Velg lydfil"));
-    ui->rbtnStoreAudio->setText(QStringLiteral("Lagre lyd"));
-    ui->rbtnNoneAudio->setText(QStringLiteral("Ikke lagre lyd"));
-    ui->gbVolume->setTitle(QStringLiteral("Volum"));
-    ui->gbToolTips->setTitle(QStringLiteral("Verktøytips"));
-    ui->cbTooltips->setText(QStringLiteral("Verktøytips på/av"));
-    ui->btnAcceptChanges->setText(QStringLiteral("Lagre og lukk"));
-    ui->btnClose->setText(QStringLiteral("Lukk"));
+    texttable::apply(this, kTexts, Language::Norwegian);
 }
+
+namespace settingshooks {
+
+const texttable::Table &texts()
+{
+    return kTexts;
+}
+
+} // namespace settingshooks

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/texttable.h"
+
 #include <QDialog>
 
 namespace Ui {
@@ -25,5 +27,13 @@ private slots:
 private:
     void readSettings();
 
+    // Members are only the objects this window owns; it keeps no values.
     Ui::Settings *ui;
 };
+
+namespace settingshooks {
+
+// The settings dialog's texts in both languages.
+const texttable::Table &texts();
+
+} // namespace settingshooks

@@ -1,8 +1,9 @@
 #include "settings/settingsfiles.h"
 
+#include "app/textfile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextCodec>
 #include <QTextStream>
 
@@ -84,17 +85,7 @@ std::optional<int> readInt(const QString &path)
 bool writeValue(const QString &path, const QString &text)
 {
     // An unencodable character would be written as '?': a different path, not a saved one.
-    if (!QTextCodec::codecForLocale()->canEncode(text))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QTextStream stream(&file);
-    stream << text;
-    stream.flush();
-    if (stream.status() != QTextStream::Ok)
-        return false;
-    return file.commit();
+    return QTextCodec::codecForLocale()->canEncode(text) && textfile::writeAtomically(path, text);
 }
 
 } // namespace settingsfiles

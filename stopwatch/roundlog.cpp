@@ -1,20 +1,24 @@
 #include "stopwatch/roundlog.h"
 
-#include <QSaveFile>
-#include <QTextStream>
+#include "app/bilingual.h"
+#include "app/textfile.h"
+
+#include <QStringList>
+
+namespace {
+
+const Bilingual kRoundPrefix{"Round ", "Runde "};
+
+} // namespace
 
 std::optional<QString> roundLine(int languageCode, int number, const ClockTexts &clock)
 {
-    QString prefix;
-    if (languageCode == 1)
-        prefix = QStringLiteral("Round ");
-    else if (languageCode == 2)
-        prefix = QStringLiteral("Runde ");
-    else
+    const auto language = languageOf(languageCode);
+    if (!language)
         return std::nullopt;
-    return prefix + QString::number(number) + QStringLiteral(": ") + clock.hours +
-           QLatin1Char(':') + clock.minutes + QLatin1Char(':') + clock.seconds + QLatin1Char(':') +
-           clock.hundredths;
+    const QStringList fields{clock.hours, clock.minutes, clock.seconds, clock.hundredths};
+    return kRoundPrefix.in(*language) + QString::number(number) + QStringLiteral(": ") +
+           fields.join(QLatin1Char(':'));
 }
 
 QString exportFilePath(const QString &folder, const QString &fileName)
@@ -26,15 +30,7 @@ ExportResult exportRoundLog(const QString &folder, const QString &fileName, cons
 {
     if (folder.isEmpty() || fileName.isEmpty())
         return ExportResult::NoTarget;
-    QSaveFile file(exportFilePath(folder, fileName));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return ExportResult::WriteFailed;
-    QTextStream stream(&file);
-    stream << log;
-    stream.flush();
-    if (stream.status() != QTextStream::Ok) {
-        file.cancelWriting();
-        return ExportResult::WriteFailed;
-    }
-    return file.commit() ? ExportResult::Written : ExportResult::WriteFailed;
+    return textfile::writeAtomically(exportFilePath(folder, fileName), log)
+               ? ExportResult::Written
+               : ExportResult::WriteFailed;
 }

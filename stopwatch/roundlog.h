@@ -1,17 +1,10 @@
 #pragma once
 
+#include "stopwatch/timekeeper.h"
+
 #include <QString>
 
 #include <optional>
-
-// The four clock label texts as they stand when a round is taken.
-struct ClockTexts
-{
-    QString hours;
-    QString minutes;
-    QString seconds;
-    QString hundredths;
-};
 
 // "Round 3: 00:01:01:20" for language 1, "Runde 3: ..." for 2, nullopt otherwise.
 std::optional<QString> roundLine(int languageCode, int number, const ClockTexts &clock);

@@ -1,6 +1,7 @@
 #include "stopwatch/stopwatch.h"
 #include "ui_stopwatch.h"
 
+#include "app/bilingual.h"
 #include "app/theme.h"
 #include "settings/settingsfiles.h"
 #include "stopwatch/roundlog.h"
@@ -14,169 +15,111 @@
 
 namespace {
 
-// Shared by every Stopwatch and kept when one is closed.
-TimeKeeper keeper;
-int hours = 0;
-int minutes = 0;
-int seconds = 0;
-int hundredths = 0;
-int roundCount = 0;
-int languageCode = 0;
-
-struct BoxText
+// Process-wide values, zero at program start; they outlive every dialog.
+struct State
 {
-    const char *title;
-    const char *text;
+    TimeKeeper keeper;
+    int roundCount = 0;
+    int languageCode = 0;
 };
 
-const BoxText *boxFor(const BoxText (&texts)[2])
-{
-    if (languageCode == 1)
-        return &texts[0];
-    if (languageCode == 2)
-        return &texts[1];
-    return nullptr;
-}
+State state;
 
-const BoxText kExportSucceeded[2] = {
-    {"Export successful", "You have successfully exported the round log."},
-    {"Eksportering vellykket", "Du har eksportert rundeloggen på vellykket vis."},
+const BilingualBox kExportSucceeded{
+    {"Export successful", "Eksportering vellykket"},
+    {"You have successfully exported the round log.",
+     "Du har eksportert rundeloggen på vellykket vis."}};
+
+const BilingualBox kExportFailed{
+    {"Export failed", "Eksportering mislyktes"},
+    {"Could not export the round log. Please choose a folder and a file name you can write to.",
+     "Kunne ikke eksportere rundeloggen. Vennligst velg en mappe og et filnavn du kan skrive til."}};
+
+using texttable::Property;
+
+const texttable::Table kTexts{
+    {"btnStart", Property::Text, {"Start", "Start"}},
+    {"btnPause", Property::Text, {"Pause", "Pause"}},
+    {"btnRound", Property::Text, {"Round", "Runde"}},
+    {"btnStop", Property::Text, {"Stop", "Stopp"}},
+    {"btnClearLog", Property::Text, {"Clear round log", "Tøm rundelogg"}},
+    {"gbExport", Property::Title, {"Export round log", "Eksporter rundeloggen"}},
+    {"lblFilename", Property::Text, {"Set a filename:", "Velg filnavn:"}},
+    {"btnSaveFile", Property::Text, {"Export to", "Eksporter til"}},
+    {"btnExport", Property::Text, {"Export", "Eksporter"}},
+    {"btnStart",
+     Property::WhatsThis,
+     {"<b>Start</b><br><br><i>Activates the stopwatch. The time tracks houndredths, seconds, "
+      "minutes and hours.</i>",
+      "<b>Start</b><br><br><i>Aktiverer stoppeklokka. Tiden holder rede på hundredeler, sekunder, "
+      "minutter og timer.</i>"}},
+    {"btnPause",
+     Property::WhatsThis,
+     {"<b>Pause button</b><br><br><i>Sets the stopwatch temporarily on hold, all values will be "
+      "kept until you choose to start it again. With the exception of closing the window or "
+      "hitting the <b>Stop</b>-button.</i>",
+      "<b>Pauseknapp</b><br><br><i>Setter stoppeklokka midlertidig på pause, alle verdier vil "
+      "beholdes til du velger å starte den igjen. Med unntak dersom du velger å lukke vinduet "
+      "eller klikker på <b>Stop</b>-knappen.</i>"}},
+    {"btnRound",
+     Property::WhatsThis,
+     {"<b>Round</b><br><br><i>Appends the excact time of the stopwatch, into the round log. The "
+      "time will also be assigned a reference number.</i>",
+      "<b>Runde</b><br><br><i>Legger stoppeklokkens eksakte tid i loggen. Tiden vil også bli "
+      "tildelt en referanse ved hjelp av rundenummer.</i>"}},
+    {"btnStop",
+     Property::WhatsThis,
+     {"<b>Stop</b><br><br><i>Stops the running stopwatch. All values will be reset and you can "
+      "start it over again.</i>",
+      "<b>Stopp</b><br><br><i>Stopper stoppeklokka. Alle verdier vil nullstilles og du kan starte "
+      "på nytt igjen.</i>"}},
+    {"btnClearLog",
+     Property::WhatsThis,
+     {"<b>Clear round log</b><br><br><i>Clears all text from the round log. Amount of rounds will "
+      "also be reset.</i>",
+      "<b>Tøm rundelogg</b><br><br><i>Tømmer all tekst fra rundeloggen. Antall runder vil også "
+      "nullstilles.</i>"}},
+    {"plainTextEdit",
+     Property::WhatsThis,
+     {"<b>Round log</b><br><br><i>The round log shows posts of times that you have chosen to keep "
+      "track of. The posts wil be shown as the example below.<br>Round 1: 00:00:02:70<br>Round 2: "
+      "00:00:05:10<br>Round 3: 00:01:01:20</i>",
+      "<b>Rundelogg</b><br><br><i>Rundeloggen viser poster med tider som du har valgt å holde "
+      "rede på. Postene vil vises som eksempelet nedenfor.<br>Runde 1: 00:00:02:70<br>Runde 2: "
+      "00:00:05:10<br>Runde 3: 00:01:01:20</i>"}},
+    {"btnSaveFile",
+     Property::WhatsThis,
+     {"<b>Export to</b><br><br><i>By pressing <b>Export to</b> are you able to choose where you "
+      "want to store the round log.</i>",
+      "<b>Eksporter til</b><br><br><i>Ved å trykke på <b>Eksporter til</b> velger du hvor du "
+      "ønsker å lagre rundeloggen.</i>"}},
+    {"tbFileName",
+     Property::WhatsThis,
+     {"<b>Filename</b><br><br><i>Is the title of the file of that you are exporting.</i>",
+      "<b>Filnavn</b><br><br><i>Er det navnet som du velger å navngi fila med rundeloggen du "
+      "eksporterer.</i>"}},
 };
-
-const BoxText kExportFailed[2] = {
-    {"Export failed", "Could not export the round log. Please choose a folder and a file name you "
-                      "can write to."},
-    {"Eksportering mislyktes", "Kunne ikke eksportere rundeloggen. Vennligst velg en mappe og et "
-                               "filnavn du kan skrive til."},
-};
-
-struct TextSet
-{
-    const char *btnStartText;
-    const char *btnPauseText;
-    const char *btnRoundText;
-    const char *btnStopText;
-    const char *btnClearLogText;
-    const char *gbExportTitle;
-    const char *lblFilenameText;
-    const char *btnSaveFileText;
-    const char *btnExportText;
-    const char *btnStartHelp;
-    const char *btnPauseHelp;
-    const char *btnRoundHelp;
-    const char *btnStopHelp;
-    const char *btnClearLogHelp;
-    const char *plainTextEditHelp;
-    const char *btnSaveFileHelp;
-    const char *tbFileNameHelp;
-};
-
-const TextSet &english()
-{
-    static const TextSet texts{
-        "Start",
-        "Pause",
-        "Round",
-        "Stop",
-        "Clear round log",
-        "Export round log",
-        "Set a filename:",
-        "Export to",
-        "Export",
-        "<b>Start</b><br><br><i>Activates the stopwatch. The time tracks houndredths, seconds, "
-        "minutes and hours.</i>",
-        "<b>Pause button</b><br><br><i>Sets the stopwatch temporarily on hold, all values will be "
-        "kept until you choose to start it again. With the exception of closing the window or "
-        "hitting the <b>Stop</b>-button.</i>",
-        "<b>Round</b><br><br><i>Appends the excact time of the stopwatch, into the round log. The "
-        "time will also be assigned a reference number.</i>",
-        "<b>Stop</b><br><br><i>Stops the running stopwatch. All values will be "
-        "reset and you can start it over again.</i>",
-        "<b>Clear round log</b><br><br><i>Clears all text from the round log. "
-        "Amount of rounds will also be reset.</i>",
-        "<b>Round log</b><br><br><i>The round log shows posts of times that you have chosen to "
-        "keep track of. The posts wil be shown as the example below.<br>Round 1: "
-        "00:00:02:70<br>Round 2: 00:00:05:10<br>Round 3: 00:01:01:20</i>",
-        "<b>Export to</b><br><br><i>By pressing <b>Export to</b> are you able to "
-        "choose where you want to store the round log.</i>",
-        "<b>Filename</b><br><br><i>Is the title of the file of that you are exporting.</i>",
-    };
-    return texts;
-}
-
-const TextSet &norwegian()
-{
-    static const TextSet texts{
-        "Start",
-        "Pause",
-        "Runde",
-        "Stopp",
-        "Tøm rundelogg",
-        "Eksporter rundeloggen",
-        "Velg filnavn:",
-        "Eksporter til",
-        "Eksporter",
-        "<b>Start</b><br><br><i>Aktiverer stoppeklokka. Tiden holder rede på hundredeler, "
-        "sekunder, minutter og timer.</i>",
-        "<b>Pauseknapp</b><br><br><i>Setter stoppeklokka midlertidig på pause, alle verdier vil "
-        "beholdes til du velger å starte den igjen. Med unntak dersom du velger å lukke vinduet "
-        "eller klikker på <b>Stop</b>-knappen.</i>",
-        "<b>Runde</b><br><br><i>Legger stoppeklokkens eksakte tid i loggen. Tiden vil også bli "
-        "tildelt en referanse ved hjelp av rundenummer.</i>",
-        "<b>Stopp</b><br><br><i>Stopper stoppeklokka. Alle verdier vil "
-        "nullstilles og du kan starte på nytt igjen.</i>",
-        "<b>Tøm rundelogg</b><br><br><i>Tømmer all tekst fra rundeloggen. Antall "
-        "runder vil også nullstilles.</i>",
-        "<b>Rundelogg</b><br><br><i>Rundeloggen viser poster med tider som du har valgt å holde "
-        "rede på. Postene vil vises som eksempelet nedenfor.<br>Runde 1: 00:00:02:70<br>Runde 2: "
-        "00:00:05:10<br>Runde 3: 00:01:01:20</i>",
-        "<b>Eksporter til</b><br><br><i>Ved å trykke på <b>Eksporter til</b> velger du hvor du "
-        "ønsker å lagre rundeloggen.</i>",
-        "<b>Filnavn</b><br><br><i>Er det navnet som du velger å navngi fila med "
-        "rundeloggen du eksporterer.</i>",
-    };
-    return texts;
-}
-
-void apply(Ui::Stopwatch *ui, const TextSet &t)
-{
-    ui->btnStart->setText(QString::fromUtf8(t.btnStartText));
-    ui->btnPause->setText(QString::fromUtf8(t.btnPauseText));
-    ui->btnRound->setText(QString::fromUtf8(t.btnRoundText));
-    ui->btnStop->setText(QString::fromUtf8(t.btnStopText));
-    ui->btnClearLog->setText(QString::fromUtf8(t.btnClearLogText));
-    ui->gbExport->setTitle(QString::fromUtf8(t.gbExportTitle));
-    ui->lblFilename->setText(QString::fromUtf8(t.lblFilenameText));
-    ui->btnSaveFile->setText(QString::fromUtf8(t.btnSaveFileText));
-    ui->btnExport->setText(QString::fromUtf8(t.btnExportText));
-    ui->btnStart->setWhatsThis(QString::fromUtf8(t.btnStartHelp));
-    ui->btnPause->setWhatsThis(QString::fromUtf8(t.btnPauseHelp));
-    ui->btnRound->setWhatsThis(QString::fromUtf8(t.btnRoundHelp));
-    ui->btnStop->setWhatsThis(QString::fromUtf8(t.btnStopHelp));
-    ui->btnClearLog->setWhatsThis(QString::fromUtf8(t.btnClearLogHelp));
-    ui->plainTextEdit->setWhatsThis(QString::fromUtf8(t.plainTextEditHelp));
-    ui->btnSaveFile->setWhatsThis(QString::fromUtf8(t.btnSaveFileHelp));
-    ui->tbFileName->setWhatsThis(QString::fromUtf8(t.tbFileNameHelp));
-}
 
 } // namespace
 
-namespace stopwatchstate {
+namespace stopwatchhooks {
 
 void setClock(std::function<qint64()> clock)
 {
-    keeper.setClock(std::move(clock));
+    state.keeper.setClock(std::move(clock));
 }
 
-void resetToProcessStart()
+void reset()
 {
-    keeper.stop();
-    hours = minutes = seconds = hundredths = 0;
-    roundCount = 0;
-    languageCode = 0;
+    state = State();
 }
 
-} // namespace stopwatchstate
+const texttable::Table &texts()
+{
+    return kTexts;
+}
+
+} // namespace stopwatchhooks
 
 Stopwatch::Stopwatch(QWidget *parent) : QDialog(parent), ui(new Ui::Stopwatch)
 {
@@ -184,18 +127,16 @@ Stopwatch::Stopwatch(QWidget *parent) : QDialog(parent), ui(new Ui::Stopwatch)
     ui->setupUi(this);
 
     if (const auto code = settingsfiles::readInt(settingsfiles::kLanguage))
-        languageCode = *code;
+        state.languageCode = *code;
 
-    keeper.pause();
+    state.keeper.pause();
     auto *tick = new QTimer(this);
     connect(tick, &QTimer::timeout, this, &Stopwatch::showTime);
     tick->setInterval(100);
     tick->start();
 
-    if (languageCode == 1)
-        langEnglish();
-    else if (languageCode == 2)
-        langNorwegian();
+    if (const auto language = languageOf(state.languageCode))
+        texttable::apply(this, kTexts, *language);
     else
         QMessageBox::critical(this, QStringLiteral("Language error"),
                               QStringLiteral("Failed to load language, please try again."));
@@ -204,38 +145,52 @@ Stopwatch::Stopwatch(QWidget *parent) : QDialog(parent), ui(new Ui::Stopwatch)
 Stopwatch::~Stopwatch()
 {
     // The time while no dialog is open is not counted.
-    keeper.pause();
+    state.keeper.pause();
     delete ui;
 }
 
 void Stopwatch::showTime()
 {
-    if (keeper.isRunning())
+    if (state.keeper.isRunning())
         startStopwatch();
 }
 
 void Stopwatch::startStopwatch()
 {
-    const TimeFields fields = timeFieldsOf(keeper.elapsedMilliseconds());
-    hours = fields.hours;
-    minutes = fields.minutes;
-    seconds = fields.seconds;
-    hundredths = fields.hundredths;
-    ui->lblMilliseconds->setText(hundredthsText(hundredths));
-    ui->lblSeconds->setText(twoDigitText(seconds));
-    ui->lblMinutes->setText(twoDigitText(minutes));
-    ui->lblHours->setText(twoDigitText(hours));
+    showClock(clockTextsOf(state.keeper.elapsedMilliseconds()));
+}
+
+void Stopwatch::showClock(const ClockTexts &clock)
+{
+    ui->lblHours->setText(clock.hours);
+    ui->lblMinutes->setText(clock.minutes);
+    ui->lblSeconds->setText(clock.seconds);
+    ui->lblMilliseconds->setText(clock.hundredths);
+}
+
+ClockTexts Stopwatch::shownClock() const
+{
+    return {ui->lblHours->text(), ui->lblMinutes->text(), ui->lblSeconds->text(),
+            ui->lblMilliseconds->text()};
+}
+
+void Stopwatch::showBox(const BilingualBox &box, MessageBoxFunction show)
+{
+    // Without a known language the export stays silent.
+    if (const auto language = languageOf(state.languageCode))
+        show(this, box.title.in(*language), box.text.in(*language), QMessageBox::Ok,
+             QMessageBox::NoButton);
 }
 
 void Stopwatch::on_btnStart_clicked()
 {
-    keeper.start();
+    state.keeper.start();
 }
 
 void Stopwatch::on_btnPause_clicked()
 {
-    const bool wasRunning = keeper.isRunning();
-    keeper.pause();
+    const bool wasRunning = state.keeper.isRunning();
+    state.keeper.pause();
     // Show the time just frozen, not the last tick's, which a round would record.
     if (wasRunning)
         startStopwatch();
@@ -243,22 +198,15 @@ void Stopwatch::on_btnPause_clicked()
 
 void Stopwatch::on_btnStop_clicked()
 {
-    keeper.stop();
-    hundredths = seconds = minutes = hours = 0;
+    state.keeper.stop();
     const QString zero = QStringLiteral("00");
-    ui->lblMilliseconds->setText(zero);
-    ui->lblSeconds->setText(zero);
-    ui->lblMinutes->setText(zero);
-    ui->lblHours->setText(zero);
+    showClock({zero, zero, zero, zero});
 }
 
 void Stopwatch::on_btnRound_clicked()
 {
-    ++roundCount;
-    const auto line = roundLine(languageCode, roundCount,
-                                {ui->lblHours->text(), ui->lblMinutes->text(),
-                                 ui->lblSeconds->text(), ui->lblMilliseconds->text()});
-    if (line)
+    ++state.roundCount;
+    if (const auto line = roundLine(state.languageCode, state.roundCount, shownClock()))
         ui->plainTextEdit->appendPlainText(*line);
     else
         QMessageBox::critical(
@@ -269,17 +217,17 @@ void Stopwatch::on_btnRound_clicked()
 void Stopwatch::on_btnClearLog_clicked()
 {
     ui->plainTextEdit->clear();
-    roundCount = 0;
+    state.roundCount = 0;
 }
 
 void Stopwatch::langEnglish()
 {
-    apply(ui, english());
+    texttable::apply(this, kTexts, Language::English);
 }
 
 void Stopwatch::langNorwegian()
 {
-    apply(ui, norwegian());
+    texttable::apply(this, kTexts, Language::Norwegian);
 }
 
 void Stopwatch::on_btnSaveFile_clicked()
@@ -293,11 +241,8 @@ void Stopwatch::on_btnExport_clicked()
 {
     const ExportResult result = exportRoundLog(ui->tbFilepath->text(), ui->tbFileName->text(),
                                                ui->plainTextEdit->toPlainText());
-    if (result == ExportResult::Written) {
-        if (const BoxText *box = boxFor(kExportSucceeded))
-            QMessageBox::information(this, QString::fromUtf8(box->title),
-                                     QString::fromUtf8(box->text));
-    } else if (const BoxText *box = boxFor(kExportFailed)) {
-        QMessageBox::critical(this, QString::fromUtf8(box->title), QString::fromUtf8(box->text));
-    }
+    if (result == ExportResult::Written)
+        showBox(kExportSucceeded, &QMessageBox::information);
+    else
+        showBox(kExportFailed, &QMessageBox::critical);
 }

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "app/texttable.h"
+
 #include <QDialog>
+#include <QMessageBox>
 #include <QtGlobal>
 
 #include <functional>
+
+struct BilingualBox;
+struct ClockTexts;
 
 namespace Ui {
 class Stopwatch;
@@ -31,18 +37,28 @@ private slots:
     void on_btnExport_clicked();
 
 private:
+    // QMessageBox::information or QMessageBox::critical.
+    using MessageBoxFunction = QMessageBox::StandardButton (*)(QWidget *, const QString &,
+                                                               const QString &,
+                                                               QMessageBox::StandardButtons,
+                                                               QMessageBox::StandardButton);
+
+    void showClock(const ClockTexts &clock);
+    ClockTexts shownClock() const;
+    void showBox(const BilingualBox &box, MessageBoxFunction show);
+
+    // Members are only the objects this window owns; its values live in the module.
     Ui::Stopwatch *ui;
 };
 
-// The process-wide stopwatch state outlives every dialog; these reach it from outside.
-namespace stopwatchstate {
+// The stopwatch module's process-wide state, reached from tests and benchmarks.
+namespace stopwatchhooks {
 
-// The monotonic clock (milliseconds) the stopwatch measures with; an empty
-// function restores the system's monotonic clock.
+// The monotonic clock (milliseconds) the stopwatch measures with; empty: the system's.
 void setClock(std::function<qint64()> clock);
+// Time, round count and language code back to program start, hooks included.
+void reset();
+// The stopwatch's texts in both languages.
+const texttable::Table &texts();
 
-// Puts the time, the round count and the language code back to their values
-// at process start, for tests that need a fresh process.
-void resetToProcessStart();
-
-} // namespace stopwatchstate
+} // namespace stopwatchhooks

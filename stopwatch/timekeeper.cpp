@@ -75,6 +75,13 @@ TimeFields timeFieldsOf(qint64 milliseconds)
     return fields;
 }
 
+ClockTexts clockTextsOf(qint64 milliseconds)
+{
+    const TimeFields fields = timeFieldsOf(milliseconds);
+    return {twoDigitText(fields.hours), twoDigitText(fields.minutes), twoDigitText(fields.seconds),
+            hundredthsText(fields.hundredths)};
+}
+
 QString twoDigitText(int value)
 {
     return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);

@@ -49,6 +49,18 @@ struct TimeFields
 
 TimeFields timeFieldsOf(qint64 milliseconds);
 
+// The four clock label texts, as the display shows them and a round copies them.
+struct ClockTexts
+{
+    QString hours;
+    QString minutes;
+    QString seconds;
+    QString hundredths;
+};
+
+// The display's texts for an elapsed time: "01", "05", "59", "0" or "10" to "90".
+ClockTexts clockTextsOf(qint64 milliseconds);
+
 // "05" below ten, the decimal text otherwise (hours grow past two digits).
 QString twoDigitText(int value);
 // "0" for a whole second, "10" to "90" otherwise.

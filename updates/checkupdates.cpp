@@ -12,36 +12,53 @@
 #include <QNetworkRequest>
 #include <QPixmap>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
-// Kept for the whole program run: a reply from an earlier opening still counts.
-QString languageText;
-qint32 languageCode = 0;
-QString latestVersionText;
-qint32 latestVersion = 0;
-QString installedVersionText;
-qint32 installedVersion = 0;
-qint32 loaderStep = 0;
-bool loaderActive = false;
+// Process-wide values, zero at program start: a reply from an earlier opening still counts.
+struct State
+{
+    qint32 languageCode = 0;
+    QString latestVersionText;
+    qint32 installedVersion = 0;
+    qint32 loaderStep = 0;
+    bool loaderActive = false;
+    QUrl indicatorUrl;
+};
+
+State state;
+
+const texttable::Table kTexts{
+    {"commandLinkButton", texttable::Property::Text, {"Download Tivora", "Last ned Tivora"}},
+};
+
+// English for code 1; every other code, a missing file included, gives Norwegian.
+Language language()
+{
+    return state.languageCode == 1 ? Language::English : Language::Norwegian;
+}
 
 } // namespace
 
-namespace checkupdates {
+namespace updatehooks {
 
-void resetStateForTesting()
+void setIndicatorUrl(const QUrl &url)
 {
-    languageText.clear();
-    languageCode = 0;
-    latestVersionText.clear();
-    latestVersion = 0;
-    installedVersionText.clear();
-    installedVersion = 0;
-    loaderStep = 0;
-    loaderActive = false;
+    state.indicatorUrl = url;
 }
 
-} // namespace checkupdates
+void reset()
+{
+    state = State();
+}
+
+const texttable::Table &texts()
+{
+    return kTexts;
+}
+
+} // namespace updatehooks
 
 CheckUpdates::CheckUpdates(QWidget *parent)
     : QDialog(parent), ui(new Ui::CheckUpdates), network(new QNetworkAccessManager(this))
@@ -49,21 +66,17 @@ CheckUpdates::CheckUpdates(QWidget *parent)
     setStyleSheet(theme::darkTheme());
     ui->setupUi(this);
 
-    loaderActive = true;
-    loaderStep = 0;
+    state.loaderActive = true;
+    state.loaderStep = 0;
 
     auto *timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &CheckUpdates::showTime);
     timer->setInterval(100);
     timer->start();
 
-    if (const auto word = settingsfiles::readFirstWord(settingsfiles::kLanguage)) {
-        languageText = *word;
-        languageCode = settingsfiles::toInt(languageText);
-    }
-
-    ui->commandLinkButton->setText(languageCode == 1 ? QStringLiteral("Download Tivora")
-                                                     : QStringLiteral("Last ned Tivora"));
+    if (const auto code = settingsfiles::readInt(settingsfiles::kLanguage))
+        state.languageCode = *code;
+    texttable::apply(this, kTexts, language());
 }
 
 CheckUpdates::~CheckUpdates()
@@ -80,15 +93,24 @@ CheckUpdates::~CheckUpdates()
 
 void CheckUpdates::showTime()
 {
-    if (loaderActive)
+    if (state.loaderActive)
         startLoader();
 }
 
 void CheckUpdates::startLoader()
 {
-    ++loaderStep;
+    ++state.loaderStep;
+    requestIndicator();
+    if (state.loaderStep == loadersteps::kVerdictStep)
+        showVerdict();
+    else
+        showStep(state.loaderStep);
+}
 
-    QNetworkRequest request(updateindicator::indicatorUrl());
+void CheckUpdates::requestIndicator()
+{
+    QNetworkRequest request(state.indicatorUrl.isEmpty() ? updateindicator::indicatorUrl()
+                                                         : state.indicatorUrl);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(updateindicator::kTransferTimeoutMs);
@@ -100,16 +122,15 @@ void CheckUpdates::startLoader()
             sent->abort();
     });
     connect(sent, &QNetworkReply::finished, this, &CheckUpdates::reply);
+}
 
-    if (loaderStep == loadersteps::kVerdictStep) {
-        showVerdict();
+void CheckUpdates::showStep(int step)
+{
+    const auto shown = loadersteps::stepAt(step);
+    if (!shown)
         return;
-    }
-    const auto step = loadersteps::stepAt(loaderStep);
-    if (!step)
-        return;
-    ui->lblLoading->setPixmap(QPixmap(step->frame));
-    const QString &text = languageCode == 1 ? step->englishText : step->norwegianText;
+    ui->lblLoading->setPixmap(QPixmap(shown->frame));
+    const QString text = shown->text.in(language());
     if (!text.isEmpty())
         ui->lblTitleLoader->setText(text);
 }
@@ -117,15 +138,13 @@ void CheckUpdates::startLoader()
 void CheckUpdates::showVerdict()
 {
     ui->lblLoading->clear();
-    loaderActive = false;
-    latestVersion = settingsfiles::toInt(latestVersionText);
-    if (const auto word = settingsfiles::readFirstWord(settingsfiles::kInstalledVersion)) {
-        installedVersionText = *word;
-        installedVersion = settingsfiles::toInt(installedVersionText);
-    }
+    state.loaderActive = false;
+    const qint32 latestVersion = settingsfiles::toInt(state.latestVersionText);
+    if (const auto installed = settingsfiles::readInt(settingsfiles::kInstalledVersion))
+        state.installedVersion = *installed;
     ui->lblTitleLoader->clear();
     ui->lblResult->setText(updateindicator::verdictText(
-        updateindicator::updateAvailable(latestVersion, installedVersion), languageCode));
+        updateindicator::updateAvailable(latestVersion, state.installedVersion), language()));
 }
 
 void CheckUpdates::reply()
@@ -136,7 +155,7 @@ void CheckUpdates::reply()
     if (finished->error() == QNetworkReply::NoError) {
         const QByteArray body = finished->read(updateindicator::kMaxBodyBytes + 1);
         if (body.size() <= updateindicator::kMaxBodyBytes)
-            latestVersionText = updateindicator::indicatorText(body);
+            state.latestVersionText = updateindicator::indicatorText(body);
     }
     finished->deleteLater();
 }

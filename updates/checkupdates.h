@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/texttable.h"
+
 #include <QDialog>
 
 class QNetworkAccessManager;
+class QUrl;
 
 namespace Ui {
 class CheckUpdates;
@@ -25,14 +28,23 @@ private slots:
     void on_commandLinkButton_clicked();
 
 private:
+    void requestIndicator();
+    void showStep(int step);
     void showVerdict();
 
+    // Members are only the objects this window owns; its values live in the module.
     Ui::CheckUpdates *ui;
     QNetworkAccessManager *network;
 };
 
-namespace checkupdates {
-// Returns the update checker's program-wide state to what it is at program
-// start, for tests that need a first opening.
-void resetStateForTesting();
-} // namespace checkupdates
+// The update module's process-wide state, reached from tests and benchmarks.
+namespace updatehooks {
+
+// Where the indicator is fetched from; an empty URL restores the maker's server.
+void setIndicatorUrl(const QUrl &url);
+// Language, versions and the last reply back to program start, hooks included.
+void reset();
+// The update dialog's texts in both languages.
+const texttable::Table &texts();
+
+} // namespace updatehooks

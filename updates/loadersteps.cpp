@@ -4,29 +4,38 @@ namespace loadersteps {
 
 namespace {
 
+// The animation's seven frames.
+constexpr char kOne[] = ":/images/resources/load_one.png";
+constexpr char kTwo[] = ":/images/resources/load_two.png";
+constexpr char kThree[] = ":/images/resources/load_three.png";
+constexpr char kFour[] = ":/images/resources/load_four.png";
+constexpr char kFive[] = ":/images/resources/load_five.png";
+constexpr char kSix[] = ":/images/resources/load_six.png";
+constexpr char kSeven[] = ":/images/resources/load_seven.png";
+
 struct Row
 {
     int step;
+    // Resource path of the frame.
     const char *frame;
-    const char *english;
-    const char *norwegian;
+    Bilingual text;
 };
 
 constexpr Row kRows[] = {
-    {3, "load_one", "Checking for updates.", "Ser etter oppdateringer."},
-    {6, "load_two", nullptr, nullptr},
-    {9, "load_three", "Checking for updates..", "Ser etter oppdateringer.."},
-    {13, "load_four", nullptr, nullptr},
-    {16, "load_five", "Checking for updates.", "Ser etter oppdateringer..."},
-    {19, "load_six", nullptr, nullptr},
-    {21, "load_seven", "Checking for updates.", "Ser etter oppdateringer."},
-    {24, "load_one", nullptr, nullptr},
-    {27, "load_two", "Checking for updates.", "Ser etter oppdateringer.."},
-    {31, "load_three", nullptr, nullptr},
-    {34, "load_four", "Checking for updates.", "Ser etter oppdateringer..."},
-    {37, "load_five", nullptr, nullptr},
-    {40, "load_six", "Checking for updates.", "Ser etter oppdateringer."},
-    {43, "load_seven", nullptr, nullptr},
+    {3, kOne, {"Checking for updates.", "Ser etter oppdateringer."}},
+    {6, kTwo, {nullptr, nullptr}},
+    {9, kThree, {"Checking for updates..", "Ser etter oppdateringer.."}},
+    {13, kFour, {nullptr, nullptr}},
+    {16, kFive, {"Checking for updates.", "Ser etter oppdateringer..."}},
+    {19, kSix, {nullptr, nullptr}},
+    {21, kSeven, {"Checking for updates.", "Ser etter oppdateringer."}},
+    {24, kOne, {nullptr, nullptr}},
+    {27, kTwo, {"Checking for updates.", "Ser etter oppdateringer.."}},
+    {31, kThree, {nullptr, nullptr}},
+    {34, kFour, {"Checking for updates.", "Ser etter oppdateringer..."}},
+    {37, kFive, {nullptr, nullptr}},
+    {40, kSix, {"Checking for updates.", "Ser etter oppdateringer."}},
+    {43, kSeven, {nullptr, nullptr}},
 };
 
 } // namespace
@@ -36,9 +45,7 @@ std::optional<Step> stepAt(int step)
     for (const Row &row : kRows) {
         if (row.step != step)
             continue;
-        return Step{QStringLiteral(":/images/resources/") + QLatin1String(row.frame) +
-                        QStringLiteral(".png"),
-                    QLatin1String(row.english), QLatin1String(row.norwegian)};
+        return Step{QString::fromLatin1(row.frame), row.text};
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/bilingual.h"
+
 #include <QString>
 
 #include <optional>
@@ -14,9 +16,8 @@ struct Step
 {
     // Resource path of the frame for the loading label.
     QString frame;
-    // Progress texts; empty when the step leaves the text as it is.
-    QString englishText;
-    QString norwegianText;
+    // Progress text; empty when the step leaves the text as it is.
+    Bilingual text;
 };
 
 // What a step between 1 and 44 puts on screen; nullopt for a step that changes nothing.

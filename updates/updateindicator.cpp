@@ -6,24 +6,16 @@ namespace updateindicator {
 
 namespace {
 
-QUrl &testUrl()
-{
-    static QUrl url;
-    return url;
-}
+const Bilingual kUpdateAvailable{
+    "New update available!\nClick button below in order to download the newest version.",
+    "Ny oppdatering tilgjengelig!\nTrykk på knappen nedenfor for å laste ned nyeste versjon."};
+const Bilingual kNoUpdate{"No updates available.", "Ingen oppdateringer tilgjengelig."};
 
 } // namespace
 
 QUrl indicatorUrl()
 {
-    if (!testUrl().isEmpty())
-        return testUrl();
     return QUrl(QStringLiteral("http://www.quorvane.com/TivoraUpdater/TivoraUpdateIndicator.txt"));
-}
-
-void setIndicatorUrlForTesting(const QUrl &url)
-{
-    testUrl() = url;
 }
 
 QUrl downloadPageUrl()
@@ -49,16 +41,9 @@ bool updateAvailable(int latestVersion, int installedVersion)
     return latestVersion > installedVersion;
 }
 
-QString verdictText(bool updateAvailable, int languageCode)
+QString verdictText(bool updateAvailable, Language language)
 {
-    const bool english = languageCode == 1;
-    if (updateAvailable)
-        return english ? QStringLiteral("New update available!\nClick button below in order to "
-                                        "download the newest version.")
-                       : QStringLiteral("Ny oppdatering tilgjengelig!\nTrykk på knappen nedenfor "
-                                        "for å laste ned nyeste versjon.");
-    return english ? QStringLiteral("No updates available.")
-                   : QStringLiteral("Ingen oppdateringer tilgjengelig.");
+    return (updateAvailable ? kUpdateAvailable : kNoUpdate).in(language);
 }
 
 } // namespace updateindicator

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/bilingual.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
@@ -13,11 +15,8 @@ inline constexpr qint64 kMaxBodyBytes = 64 * 1024;
 // A request that has not finished transferring after this long counts as failed.
 inline constexpr int kTransferTimeoutMs = 10000;
 
-// The address the indicator is fetched from: the maker's server, unless a test
-// pointed it elsewhere.
+// The address of the indicator on the maker's server.
 QUrl indicatorUrl();
-// For tests only: an empty URL restores the maker's server.
-void setIndicatorUrlForTesting(const QUrl &url);
 
 // The product's page on the download site, opened by the download button.
 QUrl downloadPageUrl();
@@ -30,7 +29,7 @@ int indicatorVersion(const QByteArray &body);
 
 // True when the published version is newer than the installed one.
 bool updateAvailable(int latestVersion, int installedVersion);
-// The verdict line: English for language code 1, Norwegian for any other code.
-QString verdictText(bool updateAvailable, int languageCode);
+// The verdict line in the language.
+QString verdictText(bool updateAvailable, Language language);
 
 } // namespace updateindicator

@@ -3,6 +3,7 @@
 // the five dialogs opened and closed in turn, update checks against a
 // loopback server. A leak shows as memory growing with the hour.
 #include "alarm/mainwindow.h"
+#include "updates/checkupdates.h"
 #include "updates/updateindicator.h"
 
 #include "indicatorserver.h"
@@ -67,12 +68,12 @@ int main(int argc, char **argv)
         return 1;
     }
     server.serve("23");
-    updateindicator::setIndicatorUrlForTesting(server.url());
+    updatehooks::setIndicatorUrl(server.url());
 
     QElapsedTimer real;
     real.start();
     simulatedNow = QDateTime(QDate(2024, 5, 1), QTime(7, 0));
-    MainWindow::setClock([] { return simulatedNow; });
+    alarmhooks::setClock([] { return simulatedNow; });
     programdriver::DialogCloser closer(true);
     auto window = std::make_unique<MainWindow>();
     window->show();
@@ -113,7 +114,7 @@ int main(int argc, char **argv)
     const double warmMiB = checkpoints.front();
     const int requests = server.requests();
     window.reset();
-    MainWindow::setClock({});
+    alarmhooks::setClock({});
 
     const double change = 100.0 * (endMiB - startMiB) / startMiB;
     const double warmChange = 100.0 * (endMiB - warmMiB) / warmMiB;

@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     slow.body = "5";
     slow.delaySeconds = 3;
     server.serve(IndicatorServer::kIndicatorPath, slow);
-    updateindicator::setIndicatorUrlForTesting(server.url());
+    updatehooks::setIndicatorUrl(server.url());
 
     std::printf("round  heap-in-use(bytes)  rss(KiB)  requests-sent\n");
     long long first = 0;
@@ -74,6 +74,6 @@ int main(int argc, char *argv[])
     }
     std::printf("growth from round 1 to round %d: %lld bytes (%.1f bytes per opening)\n", rounds,
                 last - first, rounds > 1 ? double(last - first) / (rounds - 1) : 0.0);
-    updateindicator::setIndicatorUrlForTesting(QUrl());
+    updatehooks::setIndicatorUrl(QUrl());
     return 0;
 }

@@ -78,7 +78,7 @@ Ring TstAlarmAudio::ring(const QByteArray &storedPath, const QByteArray &volume)
     folder.writeSetting(QStringLiteral("tivora_volume.txt"), volume);
     if (!storedPath.isNull())
         folder.writeSetting(QStringLiteral("tivora_sa.txt"), storedPath);
-    MainWindow::resetModuleState();
+    alarmhooks::reset();
     MainWindow window;
     window.show();
     BoxWatcher watcher;

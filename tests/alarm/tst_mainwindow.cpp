@@ -206,10 +206,10 @@ void TestMainWindow::init()
     m_watcher = std::make_unique<BoxWatcher>();
     m_rings.clear();
     m_inBox = nullptr;
-    MainWindow::resetModuleState();
+    alarmhooks::reset();
     fakeNow = at(2024, 5, 1, 12, 0, 0);
-    MainWindow::setClock([] { return fakeNow; });
-    MainWindow::setRingObserver([this] {
+    alarmhooks::setClock([] { return fakeNow; });
+    alarmhooks::setRingObserver([this] {
         m_rings << Ring{sound()->isPlaying(), child<QComboBox>("cbReason")->currentText()};
         if (m_inBox)
             QTimer::singleShot(20, m_window.get(), m_inBox);
@@ -219,8 +219,8 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     m_window.reset();
-    MainWindow::setRingObserver({});
-    MainWindow::setClock({});
+    alarmhooks::setRingObserver({});
+    alarmhooks::setClock({});
     m_watcher.reset();
     m_folder.reset();
 }

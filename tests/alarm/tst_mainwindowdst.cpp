@@ -68,17 +68,17 @@ void TestMainWindowDst::init()
     m_folder->writeSetting(QStringLiteral("tivora_lang.txt"), "1");
     m_watcher = std::make_unique<BoxWatcher>();
     m_rings.clear();
-    MainWindow::resetModuleState();
-    MainWindow::setClock([] { return fakeNow; });
-    MainWindow::setRingObserver(
+    alarmhooks::reset();
+    alarmhooks::setClock([] { return fakeNow; });
+    alarmhooks::setRingObserver(
         [this] { m_rings << m_window->findChild<AlarmSound *>()->isPlaying(); });
 }
 
 void TestMainWindowDst::cleanup()
 {
     m_window.reset();
-    MainWindow::setRingObserver({});
-    MainWindow::setClock({});
+    alarmhooks::setRingObserver({});
+    alarmhooks::setClock({});
     m_watcher.reset();
     m_folder.reset();
 }

@@ -82,15 +82,15 @@ void TestMainWindowForm::init()
 {
     // No settings at all: the form's own defaults stay.
     m_folder = std::make_unique<WorkingFolder>(false);
-    MainWindow::resetModuleState();
-    MainWindow::setClock([] { return QDateTime(QDate(2024, 5, 1), QTime(12, 0)); });
+    alarmhooks::reset();
+    alarmhooks::setClock([] { return QDateTime(QDate(2024, 5, 1), QTime(12, 0)); });
     m_window = std::make_unique<MainWindow>();
 }
 
 void TestMainWindowForm::cleanup()
 {
     m_window.reset();
-    MainWindow::setClock({});
+    alarmhooks::setClock({});
     m_folder.reset();
 }
 

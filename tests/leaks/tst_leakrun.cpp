@@ -3,6 +3,7 @@
 // against a loopback server. Run under LeakSanitizer or valgrind, whatever
 // this leaves unfreed at exit is a leak.
 #include "alarm/mainwindow.h"
+#include "updates/checkupdates.h"
 #include "updates/updateindicator.h"
 
 #include "boxwatcher.h"
@@ -61,8 +62,8 @@ void LeakRun::init()
     programdriver::copyShippedData(QStringLiteral(TIVORA_SOURCE_DIR "/data"), m_folder->path());
     QVERIFY(m_folder->exists(QStringLiteral("data/settings/tivora_lang.txt")));
     simulatedNow = QDateTime(QDate(2024, 5, 1), QTime(7, 0));
-    MainWindow::resetModuleState();
-    MainWindow::setClock([] { return simulatedNow; });
+    alarmhooks::reset();
+    alarmhooks::setClock([] { return simulatedNow; });
     m_boxes = std::make_unique<BoxWatcher>();
     m_closer = std::make_unique<programdriver::DialogCloser>(false);
     m_window = std::make_unique<MainWindow>();
@@ -75,9 +76,9 @@ void LeakRun::cleanup()
     m_window.reset();
     m_closer.reset();
     m_boxes.reset();
-    MainWindow::setClock({});
-    MainWindow::setRingObserver({});
-    updateindicator::setIndicatorUrlForTesting(QUrl());
+    alarmhooks::setClock({});
+    alarmhooks::setRingObserver({});
+    updatehooks::setIndicatorUrl(QUrl());
     m_folder.reset();
 }
 
@@ -95,7 +96,7 @@ void LeakRun::tick(const QDateTime &at)
 void LeakRun::tenAlarms()
 {
     int rings = 0;
-    MainWindow::setRingObserver([&rings] { ++rings; });
+    alarmhooks::setRingObserver([&rings] { ++rings; });
     auto *setTime = m_window->findChild<QTimeEdit *>(QStringLiteral("teSetTime"));
     auto *armed = m_window->findChild<QRadioButton *>(QStringLiteral("rbtnAlarmActive"));
     QVERIFY(setTime && armed);
@@ -127,7 +128,7 @@ void LeakRun::everyDialogFiveTimes()
     IndicatorServer server;
     QVERIFY(server.isRunning());
     server.serve("23");
-    updateindicator::setIndicatorUrlForTesting(server.url());
+    updatehooks::setIndicatorUrl(server.url());
 
     int expected = 0;
     for (int round = 0; round < 5; ++round) {
@@ -148,7 +149,7 @@ void LeakRun::twoFullUpdateChecks()
     IndicatorServer server;
     QVERIFY(server.isRunning());
     server.serve("23");
-    updateindicator::setIndicatorUrlForTesting(server.url());
+    updatehooks::setIndicatorUrl(server.url());
     m_closer->setUntilVerdict(true);
 
     for (int check = 1; check <= 2; ++check) {

@@ -60,12 +60,12 @@ class TestStopwatch : public QObject
 private slots:
     void init()
     {
-        stopwatchstate::resetToProcessStart();
+        stopwatchhooks::reset();
         fakeNow = 5'000'000;
-        stopwatchstate::setClock([] { return fakeNow; });
+        stopwatchhooks::setClock([] { return fakeNow; });
     }
 
-    void cleanupTestCase() { stopwatchstate::setClock({}); }
+    void cleanupTestCase() { stopwatchhooks::setClock({}); }
 
     void form()
     {
@@ -298,7 +298,7 @@ private slots:
 
     void realTimerShowsMeasuredTime()
     {
-        stopwatchstate::setClock({});
+        stopwatchhooks::setClock({});
         WorkingFolder folder;
         folder.writeSetting("tivora_lang.txt", "1");
         Stopwatch dialog;

@@ -115,15 +115,15 @@ private slots:
     {
         qRegisterMetaType<QNetworkReply *>();
         QVERIFY(server.isRunning());
-        updateindicator::setIndicatorUrlForTesting(server.url());
+        updatehooks::setIndicatorUrl(server.url());
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "openUrl");
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "openUrl");
     }
 
     void init()
     {
-        checkupdates::resetStateForTesting();
-        updateindicator::setIndicatorUrlForTesting(server.url());
+        updatehooks::reset();
+        updatehooks::setIndicatorUrl(server.url());
         server.resetCounts();
         browser.opened.clear();
     }
@@ -132,7 +132,7 @@ private slots:
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        updateindicator::setIndicatorUrlForTesting(QUrl());
+        updatehooks::setIndicatorUrl(QUrl());
     }
 
 protected:

@@ -317,7 +317,7 @@ void TestCheckUpdates::earlierOpeningCountsAtALaterOne()
     }
 
     // Server gone and both files unreadable: what was read before stays in force.
-    updateindicator::setIndicatorUrlForTesting(IndicatorServer::deadUrl());
+    updatehooks::setIndicatorUrl(IndicatorServer::deadUrl());
     QVERIFY(QFile::remove(folder.absolute(QStringLiteral("data/settings/tivora_ivn.txt"))));
     QVERIFY(QFile::remove(folder.absolute(QStringLiteral("data/settings/tivora_lang.txt"))));
     BoxWatcher boxes;

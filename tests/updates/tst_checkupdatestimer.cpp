@@ -46,7 +46,7 @@ void TestCheckUpdatesTimer::serverDownForTheWholeCheck()
 {
     WorkingFolder folder;
     writeCheckSettings(folder, "1", "0");
-    updateindicator::setIndicatorUrlForTesting(IndicatorServer::deadUrl());
+    updatehooks::setIndicatorUrl(IndicatorServer::deadUrl());
     BoxWatcher boxes;
 
     QElapsedTimer since;

@@ -130,17 +130,15 @@ void TestUpdateIndicator::verdictTexts()
     QFETCH(bool, update);
     QFETCH(int, language);
     QFETCH(QString, text);
-    QCOMPARE(updateindicator::verdictText(update, language), text);
+    QCOMPARE(updateindicator::verdictText(update, language == 1 ? Language::English
+                                                                 : Language::Norwegian),
+             text);
 }
 
 void TestUpdateIndicator::indicatorUrlDefaultsToTheMakersServer()
 {
     const QUrl maker(
         QStringLiteral("http://www.quorvane.com/TivoraUpdater/TivoraUpdateIndicator.txt"));
-    QCOMPARE(updateindicator::indicatorUrl(), maker);
-    updateindicator::setIndicatorUrlForTesting(QUrl(QStringLiteral("http://127.0.0.1:9/x")));
-    QCOMPARE(updateindicator::indicatorUrl(), QUrl(QStringLiteral("http://127.0.0.1:9/x")));
-    updateindicator::setIndicatorUrlForTesting(QUrl());
     QCOMPARE(updateindicator::indicatorUrl(), maker);
 }
 

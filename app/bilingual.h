@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The program's two languages.
+enum class Language { English, Norwegian };
+
+// The language a language code selects: 1 English, 2 Norwegian, nothing else.
+inline std::optional<Language> languageOf(int code)
+{
+    if (code == 1)
+        return Language::English;
+    if (code == 2)
+        return Language::Norwegian;
+    return std::nullopt;
+}
+
+// One text in both languages, side by side; the literals are UTF-8.
+struct Bilingual
+{
+    const char *english;
+    const char *norwegian;
+
+    QString in(Language language) const
+    {
+        return QString::fromUtf8(language == Language::English ? english : norwegian);
+    }
+};
+
+// A message box's title and text in both languages.
+struct BilingualBox
+{
+    Bilingual title;
+    Bilingual text;
+};

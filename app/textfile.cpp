@@ -1,0 +1,20 @@
+#include "app/textfile.h"
+
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace textfile {
+
+bool writeAtomically(const QString &path, const QString &text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream stream(&file);
+    stream << text;
+    stream.flush();
+    // An uncommitted QSaveFile is discarded, leaving the old file in place.
+    return stream.status() == QTextStream::Ok && file.commit();
+}
+
+} // namespace textfile

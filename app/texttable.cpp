@@ -1,0 +1,61 @@
+#include "app/texttable.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QtGlobal>
+
+namespace texttable {
+
+namespace {
+
+const char *propertyName(Property property)
+{
+    switch (property) {
+    case Property::Text:
+        return "text";
+    case Property::ToolTip:
+        return "toolTip";
+    case Property::WhatsThis:
+        return "whatsThis";
+    case Property::Title:
+        return "title";
+    case Property::WindowTitle:
+        return "windowTitle";
+    case Property::Item:
+        break;
+    }
+    return nullptr;
+}
+
+bool addItem(QObject *target, const QString &text)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(target)) {
+        combo->addItem(text);
+        return true;
+    }
+    if (auto *list = qobject_cast<QListWidget *>(target)) {
+        list->addItem(text);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void apply(QWidget *window, const Table &table, Language language)
+{
+    for (const Row &row : table) {
+        const QString name = QString::fromLatin1(row.object);
+        QObject *target = window->objectName() == name ? window : window->findChild<QObject *>(name);
+        const QString text = row.text.in(language);
+        const bool applied = target && (row.property == Property::Item
+                                            ? addItem(target, text)
+                                            : target->setProperty(propertyName(row.property), text));
+        Q_ASSERT_X(applied, "texttable::apply", row.object);
+        if (!applied)
+            qWarning("texttable: %s has no object %s with that property",
+                     qPrintable(window->objectName()), row.object);
+    }
+}
+
+} // namespace texttable

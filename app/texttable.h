@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/bilingual.h"
+
+#include <vector>
+
+class QWidget;
+
+// A window's texts as rows that name the widget, the property and both languages.
+namespace texttable {
+
+enum class Property {
+    Text,
+    ToolTip,
+    WhatsThis,
+    Title,
+    WindowTitle,
+    // Appends the text as an item of a combo box or a list.
+    Item,
+};
+
+struct Row
+{
+    const char *object;
+    Property property;
+    Bilingual text;
+};
+
+using Table = std::vector<Row>;
+
+// Puts each row's text in language on the window's child of that object name,
+// or on the window itself. A row naming no such object is a fault: it asserts
+// in a debug build and is reported as a warning otherwise.
+void apply(QWidget *window, const Table &table, Language language);
+
+} // namespace texttable
