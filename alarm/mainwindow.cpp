@@ -56,7 +56,8 @@ const texttable::Table kTexts{
      {"<b>Set alarm time</b><br><i>You can set the time of the alarm in two different ways: <ul> "
       "<li>Manually typing the time</li><li>Using the <b>up-and-down</b>-arrows</li></ul></i>",
       "<b>Sett tidspunkt for alarm</b><br><i>Du kan sette tidspunkt for alarmen på to forskjellige "
-      "måter: <ul> <li>Manuelt skrive inn tiden</li><li>Bruke <b>opp-og-ned</b>-pilene</li></ul></i>"}},
+      "måter: <ul> <li>Manuelt skrive inn tiden</li><li>Bruke "
+      "<b>opp-og-ned</b>-pilene</li></ul></i>"}},
     {"cbReason",
      Property::ToolTip,
      {"<b>Alarm Reason</b><br><i>Here you can set the reason for your alarm.</i>",
@@ -152,19 +153,12 @@ MainWindow::~MainWindow()
 void MainWindow::readSettings()
 {
     using namespace settingsfiles;
-    if (const auto language = readFirstWord(kLanguage)) {
-        switch (toInt(*language)) {
-        case 1:
+    if (const auto word = readFirstWord(kLanguage)) {
+        const auto language = texttable::loadedLanguage(this, toInt(*word));
+        if (language == Language::English)
             englishLang();
-            break;
-        case 2:
+        else if (language == Language::Norwegian)
             norwegianLang();
-            break;
-        default:
-            QMessageBox::critical(
-                this, QStringLiteral("Load error"),
-                QStringLiteral("Failed to load previously stored language, please try again."));
-        }
     }
     if (const auto path = readFirstLine(kStoredAudio))
         ui->tbFilePath->setText(*path);
@@ -185,8 +179,8 @@ void MainWindow::showTime()
     ui->lblClock->setText(current.time().toString(kTimeFormat));
     showAlarmState();
 
-    const AlarmClock::Ring decision = state.alarmClock.check(
-        state.lastTick, current, ui->teSetTime->time(), state.alarmActive);
+    const AlarmClock::Ring decision =
+        state.alarmClock.check(state.lastTick, current, ui->teSetTime->time(), state.alarmActive);
     state.lastTick = current;
     if (decision != AlarmClock::Ring::None)
         ring(decision == AlarmClock::Ring::WithSound);

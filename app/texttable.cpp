@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QtGlobal>
 
 namespace texttable {
@@ -46,16 +47,28 @@ void apply(QWidget *window, const Table &table, Language language)
 {
     for (const Row &row : table) {
         const QString name = QString::fromLatin1(row.object);
-        QObject *target = window->objectName() == name ? window : window->findChild<QObject *>(name);
+        QObject *target =
+            window->objectName() == name ? window : window->findChild<QObject *>(name);
         const QString text = row.text.in(language);
-        const bool applied = target && (row.property == Property::Item
-                                            ? addItem(target, text)
-                                            : target->setProperty(propertyName(row.property), text));
+        const bool applied =
+            target && (row.property == Property::Item
+                           ? addItem(target, text)
+                           : target->setProperty(propertyName(row.property), text));
         Q_ASSERT_X(applied, "texttable::apply", row.object);
         if (!applied)
             qWarning("texttable: %s has no object %s with that property",
                      qPrintable(window->objectName()), row.object);
     }
+}
+
+std::optional<Language> loadedLanguage(QWidget *window, int code)
+{
+    const auto language = languageOf(code);
+    if (!language)
+        QMessageBox::critical(
+            window, QStringLiteral("Load error"),
+            QStringLiteral("Failed to load previously stored language, please try again."));
+    return language;
 }
 
 } // namespace texttable

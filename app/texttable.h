@@ -33,4 +33,8 @@ using Table = std::vector<Row>;
 // in a debug build and is reported as a warning otherwise.
 void apply(QWidget *window, const Table &table, Language language);
 
+// The language a stored language code selects. Any other code shows the
+// "Load error" box on the window and gives nothing.
+std::optional<Language> loadedLanguage(QWidget *window, int code);
+
 } // namespace texttable

@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const bool newer = updateAvailable(latest, installed);
         check(newer == (latest > installed));
         for (const int language : {1, 2, 0, -1, latest}) {
-            const QString verdict = verdictText(newer, language == 1 ? Language::English : Language::Norwegian);
+            const QString verdict =
+                verdictText(newer, language == 1 ? Language::English : Language::Norwegian);
             if (language == 1)
                 check(verdict == (newer ? kEnglishYes : kEnglishNo));
             else

@@ -54,19 +54,13 @@ void Settings::readSettings()
     using namespace settingsfiles;
 
     if (const auto line = readFirstLine(kLanguage)) {
-        switch (toInt(*line)) {
-        case 1:
-            ui->cbLanguage->setCurrentIndex(0);
-            langEnglish();
-            break;
-        case 2:
-            ui->cbLanguage->setCurrentIndex(1);
-            langNorwegian();
-            break;
-        default:
-            QMessageBox::critical(
-                this, QStringLiteral("Load error"),
-                QStringLiteral("Failed to load previously stored language, please try again."));
+        if (const auto language = texttable::loadedLanguage(this, toInt(*line))) {
+            const bool english = *language == Language::English;
+            ui->cbLanguage->setCurrentIndex(english ? 0 : 1);
+            if (english)
+                langEnglish();
+            else
+                langNorwegian();
         }
     }
 
@@ -74,18 +68,11 @@ void Settings::readSettings()
         ui->tbStoredAudio->setText(*line);
 
     if (const auto choice = readInt(kStoredAudioChoice)) {
-        switch (*choice) {
-        case 0:
-            ui->rbtnNoneAudio->setChecked(true);
-            ui->tbStoredAudio->clear();
-            break;
-        case 1:
-            ui->rbtnStoreAudio->setChecked(true);
-            break;
-        default:
-            QMessageBox::critical(
-                this, QStringLiteral("Error"),
-                QStringLiteral("Failed to load audio storage settings. Please try again."));
+        if (const auto store = flagOrError(*choice, "Failed to load audio storage settings. "
+                                                    "Please try again.")) {
+            (*store ? ui->rbtnStoreAudio : ui->rbtnNoneAudio)->setChecked(true);
+            if (!*store)
+                ui->tbStoredAudio->clear();
         }
     }
 
@@ -95,19 +82,18 @@ void Settings::readSettings()
     }
 
     if (const auto line = readFirstLine(kTooltips)) {
-        switch (toInt(*line)) {
-        case 0:
-            ui->cbTooltips->setChecked(false);
-            break;
-        case 1:
-            ui->cbTooltips->setChecked(true);
-            break;
-        default:
-            QMessageBox::critical(
-                this, QStringLiteral("Error"),
-                QStringLiteral("Failed to load previous tooltip settings. Please try again."));
-        }
+        if (const auto on = flagOrError(toInt(*line), "Failed to load previous tooltip settings. "
+                                                      "Please try again."))
+            ui->cbTooltips->setChecked(*on);
     }
+}
+
+std::optional<bool> Settings::flagOrError(int value, const char *errorText)
+{
+    if (value == 0 || value == 1)
+        return value == 1;
+    QMessageBox::critical(this, QStringLiteral("Error"), QString::fromLatin1(errorText));
+    return std::nullopt;
 }
 
 void Settings::on_btnAcceptChanges_clicked()

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 namespace Ui {
 class Settings;
 }
@@ -26,6 +28,8 @@ private slots:
 
 private:
     void readSettings();
+    // 0 or 1 as false or true; any other value shows the "Error" box with errorText.
+    std::optional<bool> flagOrError(int value, const char *errorText);
 
     // Members are only the objects this window owns; it keeps no values.
     Ui::Settings *ui;

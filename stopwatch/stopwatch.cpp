@@ -25,15 +25,15 @@ struct State
 
 State state;
 
-const BilingualBox kExportSucceeded{
-    {"Export successful", "Eksportering vellykket"},
-    {"You have successfully exported the round log.",
-     "Du har eksportert rundeloggen på vellykket vis."}};
+const BilingualBox kExportSucceeded{{"Export successful", "Eksportering vellykket"},
+                                    {"You have successfully exported the round log.",
+                                     "Du har eksportert rundeloggen på vellykket vis."}};
 
 const BilingualBox kExportFailed{
     {"Export failed", "Eksportering mislyktes"},
     {"Could not export the round log. Please choose a folder and a file name you can write to.",
-     "Kunne ikke eksportere rundeloggen. Vennligst velg en mappe og et filnavn du kan skrive til."}};
+     "Kunne ikke eksportere rundeloggen. Vennligst velg en mappe og et filnavn du kan skrive "
+     "til."}};
 
 using texttable::Property;
 

@@ -130,8 +130,8 @@ void TestUpdateIndicator::verdictTexts()
     QFETCH(bool, update);
     QFETCH(int, language);
     QFETCH(QString, text);
-    QCOMPARE(updateindicator::verdictText(update, language == 1 ? Language::English
-                                                                 : Language::Norwegian),
+    QCOMPARE(updateindicator::verdictText(update,
+                                          language == 1 ? Language::English : Language::Norwegian),
              text);
 }
 
