@@ -5,7 +5,7 @@
 #include <QString>
 #include <QUrl>
 
-// The test HTTP server (tests/support/httpserver.py) run as a child process
+// The test HTTP server (bench/support/httpserver.py) run as a child process
 // on 127.0.0.1 and a free port, driven synchronously through its stdin.
 class IndicatorServer
 {

@@ -1,0 +1,187 @@
+#include "about/about.h"
+#include "alarm/mainwindow.h"
+#include "articles/articles.h"
+#include "settings/settings.h"
+#include "stopwatch/stopwatch.h"
+#include "updates/checkupdates.h"
+
+#include "windows.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDirIterator>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTextEdit>
+
+namespace {
+
+QStringList styleWarnings;
+QtMessageHandler testLog = nullptr;
+
+template <typename Window> std::unique_ptr<QWidget> make()
+{
+    return std::make_unique<Window>();
+}
+
+// Each window that follows the language, and its table of texts.
+const QMap<QString, QPair<std::unique_ptr<QWidget> (*)(), const texttable::Table *>> kWindows{
+    {QStringLiteral("MainWindow"), {make<MainWindow>, &alarmhooks::texts()}},
+    {QStringLiteral("Settings"), {make<Settings>, &settingshooks::texts()}},
+    {QStringLiteral("Stopwatch"), {make<Stopwatch>, &stopwatchhooks::texts()}},
+    {QStringLiteral("CheckUpdates"), {make<CheckUpdates>, &updatehooks::texts()}},
+    {QStringLiteral("Articles"), {make<Articles>, &articlehooks::texts()}}};
+
+} // namespace
+
+class TestWindows : public WindowTest
+{
+    Q_OBJECT
+
+    QList<QUrl> opened;
+
+    void start() override
+    {
+        opened.clear();
+        alarmhooks::reset();
+        stopwatchhooks::reset();
+        articlehooks::reset();
+        updatehooks::reset();
+        updatehooks::setIndicatorUrl(QUrl(QStringLiteral("http://127.0.0.1:1/")));
+    }
+    void stop() override
+    {
+        QVERIFY2(styleWarnings.isEmpty(), qPrintable(styleWarnings.join(QLatin1Char('\n'))));
+    }
+
+public slots:
+    void openUrl(const QUrl &url) { opened << url; }
+
+private slots:
+    void initTestCase()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
+        // Every window sets the theme and the forms their own sheets: none may fail to parse.
+        testLog = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+                if (text.contains(QLatin1String("style"), Qt::CaseInsensitive))
+                    styleWarnings << text;
+                testLog(type, context, text);
+            });
+    }
+
+    void everyWindowOpensFromItsAction()
+    {
+        put(setting("lang"), "1");
+        MainWindow window;
+        window.show();
+        for (const char *action : {"actionSettings", "actionAbout", "actionStopwatch",
+                                   "actionCheck_for_updates", "actionHelp"})
+            child<QAction>(&window, action)->trigger();
+        QCOMPARE(dialogs,
+                 QStringList({"Settings", "About", "Stopwatch", "CheckUpdates", "Articles"}));
+    }
+
+    void languages_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("box");
+        for (const QString &window : kWindows.keys()) {
+            QTest::addRow("%s, 1", qPrintable(window))
+                << window << QByteArray("1") << 1 << QString();
+            QTest::addRow("%s, 2 CR LF", qPrintable(window))
+                << window << QByteArray("2\r\n") << 2 << QString();
+        }
+        const QString loadError = QStringLiteral(
+            "Load error|Failed to load previously stored language, please try again.");
+        QTest::newRow("MainWindow, 3") << "MainWindow" << QByteArray("3") << 0 << loadError;
+        QTest::newRow("Settings, empty") << "Settings" << QByteArray("") << 0 << loadError;
+        QTest::newRow("Stopwatch, 3")
+            << "Stopwatch" << QByteArray("3") << 0
+            << "Language error|Failed to load language, please try again.";
+        QTest::newRow("CheckUpdates, missing") << "CheckUpdates" << QByteArray() << 2 << QString();
+        QTest::newRow("Articles, 3") << "Articles" << QByteArray("3") << 0 << QString();
+    }
+
+    void languages()
+    {
+        QFETCH(QString, window);
+        QFETCH(QByteArray, file);
+        QFETCH(int, language);
+        QFETCH(QString, box);
+        put(setting("lang"), file);
+        const auto shown = kWindows[window].first();
+        QCOMPARE(boxes, box.isEmpty() ? QStringList() : QStringList{box});
+        if (language)
+            checkTexts(shown.get(), *kWindows[window].second,
+                       language == 1 ? Language::English : Language::Norwegian);
+        else if (auto *list = shown->findChild<QListWidget *>())
+            QCOMPARE(list->count(), 0);
+    }
+
+    void everyResourceTheCodeNamesLoads()
+    {
+        const QRegularExpression path(QStringLiteral(":/[\\w/.]+\\.(png|wav)"));
+        int found = 0;
+        for (const char *folder :
+             {"app", "alarm", "settings", "stopwatch", "updates", "articles", "about"}) {
+            QDirIterator files(QStringLiteral(TIVORA_SOURCE_DIR "/") + QLatin1String(folder),
+                               {"*.cpp", "*.ui"});
+            while (files.hasNext()) {
+                auto matches = path.globalMatch(QString::fromUtf8(get(files.next())));
+                for (; matches.hasNext(); ++found) {
+                    const QString resource = matches.next().captured();
+                    QVERIFY2(QFile::exists(resource), qPrintable(resource));
+                }
+            }
+        }
+        QVERIFY(found > 20);
+    }
+
+    void articleDoubleClickShowsItsFile_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("English") << QByteArray("1") << "Recent changes"
+                                 << "en/doc_item_four.html";
+        QTest::newRow("Norwegian") << QByteArray("2") << "Ta et sekund å lik oss!"
+                                   << "no/doc_item_fb.html";
+    }
+
+    void articleDoubleClickShowsItsFile()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QString, title);
+        put(setting("lang"), language);
+        for (const char *name :
+             {"en/doc_item_four.html", "no/doc_item_fb.html", "en/doc_item_one.html"})
+            put(QStringLiteral("data/articles/") + QLatin1String(name), name);
+        Articles dialog;
+        dialog.show();
+        auto *list = child<QListWidget>(&dialog, "listArticles");
+        QListWidgetItem *item = list->findItems(title, Qt::MatchExactly).value(0);
+        QVERIFY(item);
+        const QPoint at = list->visualItemRect(item).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(child<QTextEdit>(&dialog, "rtbContent")->toPlainText(), QString());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTEST(child<QTextEdit>(&dialog, "rtbContent")->toPlainText(), "file");
+    }
+
+    void aboutLinksOpenTheirOwnPages()
+    {
+        About dialog;
+        for (const char *name : {"label", "label_2"}) {
+            auto *link = child<QLabel>(&dialog, name);
+            emit link->linkActivated(QStringLiteral("http://elsewhere.example/"));
+            QCOMPARE(opened.size(), 1);
+            QVERIFY(link->text().contains(opened.takeFirst().toString()));
+        }
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"

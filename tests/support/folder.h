@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+// A fresh temporary folder, the working directory while it lives, holding
+// data/settings/ (the program never creates that folder).
+struct WorkingFolder
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    WorkingFolder()
+    {
+        QDir::setCurrent(dir.path()), QDir().mkpath(QStringLiteral("data/settings"));
+    }
+    ~WorkingFolder() { QDir::setCurrent(previous); }
+    QString path() const { return dir.path(); }
+};
+
+// "data/settings/tivora_<name>.txt"
+inline QString setting(const char *name)
+{
+    return QStringLiteral("data/settings/tivora_%1.txt").arg(QLatin1String(name));
+}
+
+// Writes the bytes exactly, creating the file's folder; a null array removes the file.
+inline void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    file.remove();
+    if (!bytes.isNull() && QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+inline QByteArray get(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes the settings files named "lang|volume|..." with the values "1|80|...";
+// "-" removes a file.
+inline void putSettings(const QByteArray &names, const QByteArray &values)
+{
+    const QByteArrayList files = names.split('|'), bytes = values.split('|');
+    for (int i = 0; i < files.size(); ++i)
+        put(setting(files[i].constData()), bytes[i] == "-" ? QByteArray() : bytes[i]);
+}
