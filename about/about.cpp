@@ -21,7 +21,7 @@ void openPage(const char *address)
 
 About::About(QWidget *parent) : QDialog(parent), ui(new Ui::About)
 {
-    setStyleSheet(theme::baseRules());
+    setStyleSheet(theme::baseRules() + theme::focusRules());
     ui->setupUi(this);
 }
 

@@ -30,8 +30,16 @@ AlarmClock::Ring AlarmClock::check(const QDateTime &previous, const QDateTime &c
     const bool freshlySet = !m_wasArmed || alarmTime != m_alarm;
     m_wasArmed = armed;
     m_alarm = alarmTime;
+    if (freshlySet || !armed)
+        m_snoozedUntil = QDateTime();
     if (!armed || !current.isValid() || !alarmTime.isValid())
         return Ring::None;
+
+    if (m_snoozedUntil.isValid() && current >= m_snoozedUntil) {
+        const qint64 lateMs = m_snoozedUntil.msecsTo(current);
+        m_snoozedUntil = QDateTime();
+        return lateMs > kSilentAfterMs ? Ring::Silent : Ring::WithSound;
+    }
 
     const QDateTime now = wall(current);
     QDateTime due;
@@ -57,4 +65,9 @@ AlarmClock::Ring AlarmClock::check(const QDateTime &previous, const QDateTime &c
         return Ring::None;
     m_lastRing = due;
     return lateMs > kSilentAfterMs ? Ring::Silent : Ring::WithSound;
+}
+
+void AlarmClock::snooze(const QDateTime &now, qint64 intervalMs)
+{
+    m_snoozedUntil = now.addMSecs(intervalMs);
 }

@@ -25,8 +25,15 @@ public:
     // The alarm's date and time the last ring was for; invalid before any.
     QDateTime lastRing() const { return m_lastRing; }
 
+    // Rings again intervalMs after now, by the same lateness rule; disarming
+    // or a new alarm time cancels it.
+    void snooze(const QDateTime &now, qint64 intervalMs);
+    // When the pending snooze rings; invalid when none is pending.
+    QDateTime snoozedUntil() const { return m_snoozedUntil; }
+
 private:
     bool m_wasArmed = false;
     QTime m_alarm;
     QDateTime m_lastRing;
+    QDateTime m_snoozedUntil;
 };

@@ -3,7 +3,9 @@
 
 #include "about/about.h"
 #include "alarm/alarmclock.h"
+#include "alarm/alarmfile.h"
 #include "alarm/alarmsound.h"
+#include "app/choosers.h"
 #include "app/theme.h"
 #include "articles/articles.h"
 #include "settings/settings.h"
@@ -12,9 +14,11 @@
 #include "updates/checkupdates.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -26,10 +30,11 @@ struct State
     int volume = 0;
     int tooltips = 0;
     bool alarmActive = false;
-    QString activeStatusText;
-    QString inactiveStatusText;
+    std::optional<Language> language;
     AlarmClock alarmClock;
     QDateTime lastTick;
+    bool saveFailed = false;
+    qint64 snoozeMs = 10 * 60 * 1000;
     std::function<QDateTime()> clock;
     std::function<void()> ringObserver;
 };
@@ -41,8 +46,25 @@ constexpr int kAfterBoundaryMs = 1;
 
 const QString kTimeFormat = QStringLiteral("hh:mm:ss");
 
+// A change to the alarm is saved this long after it, unless more changes follow.
+constexpr int kSaveDelayMs = 500;
+
 const Bilingual kActiveStatus{"Alarm currently active", "Alarm aktivert"};
 const Bilingual kInactiveStatus{"Alarm currently not active", "Alarm ikke aktivert"};
+const Bilingual kNotSaved{"Alarm not saved", "Alarmen ble ikke lagret"};
+const Bilingual kSnoozedUntil{"Snoozed until %1", "Slumrer til %1"};
+const Bilingual kSnooze{"Snooze 10 minutes", "Slumre 10 minutter"};
+const Bilingual kQuitArmed{
+    "The alarm at %1 will not ring while Tivora is closed. Quit anyway?",
+    "Alarmen kl. %1 vil ikke ringe mens Tivora er lukket. Avslutte likevel?"};
+const BilingualBox kNoBrowser{
+    {"Send feedback", "Send tilbakemelding"},
+    {"No web browser could open the feedback page. Its address is:\n%1",
+     "Ingen nettleser kunne åpne tilbakemeldingssiden. Adressen er:\n%1"}};
+const QString kFeedbackPage =
+    QStringLiteral("http://www.quorvane.com/wordpress1/tivora-evalutation/");
+// Room beside a box's title for the window manager's icon and buttons.
+constexpr int kTitleDecorationWidth = 200;
 
 using texttable::Property;
 
@@ -124,11 +146,25 @@ template <typename Dialog> void runDialog()
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), clockTimer(new QTimer(this)),
-      alarmSound(new AlarmSound(this))
+      saveTimer(new QTimer(this)), alarmSound(new AlarmSound(this))
 {
     setStyleSheet(theme::darkTheme());
     ui->setupUi(this);
     readSettings();
+    restoreAlarm();
+
+    // Connected after the restore, so a damaged file stays until the user changes the alarm.
+    saveTimer->setSingleShot(true);
+    connect(saveTimer, &QTimer::timeout, this, &MainWindow::saveAlarm);
+    const auto changed = [this] {
+        if (!saveTimer->isActive())
+            saveTimer->start(kSaveDelayMs);
+    };
+    connect(ui->teSetTime, &QTimeEdit::timeChanged, this, changed);
+    connect(ui->cbReason, QOverload<int>::of(&QComboBox::currentIndexChanged), this, changed);
+    connect(ui->pteDescription, &QPlainTextEdit::textChanged, this, changed);
+    connect(ui->rbtnAlarmActive, &QRadioButton::toggled, this, changed);
+    connect(ui->rbtnAlarmNotActive, &QRadioButton::toggled, this, changed);
 
     alarmSound->setObjectName(QStringLiteral("alarmSound"));
     clockTimer->setObjectName(QStringLiteral("clockTimer"));
@@ -147,6 +183,8 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    if (saveTimer->isActive())
+        saveAlarm();
     delete ui;
 }
 
@@ -177,26 +215,57 @@ void MainWindow::showTime()
     // Re-armed first, so the clock goes on inside the alarm box's loop.
     clockTimer->start(1000 - current.time().msec() + kAfterBoundaryMs);
     ui->lblClock->setText(current.time().toString(kTimeFormat));
-    showAlarmState();
+    // Neither button checked: the alarm keeps what it had.
+    if (ui->rbtnAlarmActive->isChecked() || ui->rbtnAlarmNotActive->isChecked())
+        state.alarmActive = ui->rbtnAlarmActive->isChecked();
 
     const AlarmClock::Ring decision =
         state.alarmClock.check(state.lastTick, current, ui->teSetTime->time(), state.alarmActive);
     state.lastTick = current;
+    showAlarmState();
     if (decision != AlarmClock::Ring::None)
         ring(decision == AlarmClock::Ring::WithSound);
 }
 
 void MainWindow::showAlarmState()
 {
-    // Neither button checked: the alarm keeps what it had.
-    if (ui->rbtnAlarmActive->isChecked()) {
-        state.alarmActive = true;
-        ui->lblAlarmStatus->setText(state.activeStatusText);
-    }
-    if (ui->rbtnAlarmNotActive->isChecked()) {
-        state.alarmActive = false;
-        ui->lblAlarmStatus->setText(state.inactiveStatusText);
-    }
+    const bool armed = ui->rbtnAlarmActive->isChecked();
+    const bool disarmed = ui->rbtnAlarmNotActive->isChecked();
+    // The form's own texts are English; with neither button checked the line keeps its text.
+    const Language language = state.language.value_or(Language::English);
+    const QDateTime snoozedUntil = state.alarmClock.snoozedUntil();
+    if (state.saveFailed)
+        ui->lblAlarmStatus->setText(kNotSaved.in(language));
+    else if (snoozedUntil.isValid())
+        ui->lblAlarmStatus->setText(
+            kSnoozedUntil.in(language).arg(snoozedUntil.time().toString(QStringLiteral("hh:mm"))));
+    else if (armed || disarmed)
+        ui->lblAlarmStatus->setText(
+            state.language ? (armed ? kActiveStatus : kInactiveStatus).in(language) : QString());
+}
+
+void MainWindow::restoreAlarm()
+{
+    const alarmfile::Alarm saved = alarmfile::read();
+    if (saved.time)
+        ui->teSetTime->setTime(*saved.time);
+    if (saved.reason && *saved.reason < ui->cbReason->count())
+        ui->cbReason->setCurrentIndex(*saved.reason);
+    if (saved.description)
+        ui->pteDescription->setPlainText(*saved.description);
+    if (saved.armed)
+        (*saved.armed ? ui->rbtnAlarmActive : ui->rbtnAlarmNotActive)->setChecked(true);
+}
+
+void MainWindow::saveAlarm()
+{
+    saveTimer->stop();
+    alarmfile::Alarm alarm{ui->teSetTime->time(), ui->cbReason->currentIndex(),
+                           ui->pteDescription->toPlainText(), std::nullopt};
+    if (ui->rbtnAlarmActive->isChecked() || ui->rbtnAlarmNotActive->isChecked())
+        alarm.armed = ui->rbtnAlarmActive->isChecked();
+    state.saveFailed = !alarmfile::write(alarm);
+    showAlarmState();
 }
 
 void MainWindow::ring(bool withSound)
@@ -205,8 +274,23 @@ void MainWindow::ring(bool withSound)
         alarmSound->start(ui->tbFilePath->text(), state.volume);
     if (state.ringObserver)
         state.ringObserver();
-    QMessageBox::information(this, ui->cbReason->currentText(), ui->pteDescription->toPlainText());
+    QMessageBox box(QMessageBox::Information, ui->cbReason->currentText(),
+                    ui->pteDescription->toPlainText(), QMessageBox::Ok, this);
+    // Wide enough for the window manager to show the whole reason in the title bar.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(box.fontMetrics().horizontalAdvance(box.windowTitle()) +
+                                          kTitleDecorationWidth,
+                                      0),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    QPushButton *snooze = box.addButton(kSnooze.in(state.language.value_or(Language::English)),
+                                        QMessageBox::ActionRole);
+    snooze->setObjectName(QStringLiteral("btnSnooze"));
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
     alarmSound->stop();
+    if (box.clickedButton() == snooze)
+        state.alarmClock.snooze(now(), state.snoozeMs);
+    showAlarmState();
 }
 
 void MainWindow::hideToolTips()
@@ -219,8 +303,7 @@ void MainWindow::hideToolTips()
 void MainWindow::applyLanguage(Language language)
 {
     texttable::apply(this, kTexts, language);
-    state.activeStatusText = kActiveStatus.in(language);
-    state.inactiveStatusText = kInactiveStatus.in(language);
+    state.language = language;
 }
 
 void MainWindow::englishLang()
@@ -235,14 +318,30 @@ void MainWindow::norwegianLang()
 
 void MainWindow::on_btnOpenFile_clicked()
 {
-    ui->tbFilePath->setText(
-        QFileDialog::getOpenFileName(this, tr("Open audio file"), QStringLiteral("C://"),
-                                     QStringLiteral("Mp3 files (*.mp3);;Wave files (*.wav)")));
+    const QString path = choosers::audioFile(this, ui->tbFilePath->text());
+    if (!path.isEmpty())
+        ui->tbFilePath->setText(path);
 }
 
 void MainWindow::on_actionExit_triggered()
 {
-    QApplication::exit(0);
+    if (mayQuit())
+        QApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!mayQuit())
+        event->ignore();
+}
+
+bool MainWindow::mayQuit()
+{
+    if (!ui->rbtnAlarmActive->isChecked())
+        return true;
+    const QString question = kQuitArmed.in(state.language.value_or(Language::English))
+                                 .arg(ui->teSetTime->time().toString(kTimeFormat));
+    return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
 }
 
 void MainWindow::on_actionSettings_triggered()
@@ -262,9 +361,13 @@ void MainWindow::on_actionStopwatch_triggered()
 
 void MainWindow::on_actionSend_feedback_triggered()
 {
-    QDesktopServices::openUrl(
-        QUrl(QStringLiteral("http://www.quorvane.com/wordpress1/tivora-evalutation/"),
-             QUrl::TolerantMode));
+    if (QDesktopServices::openUrl(QUrl(kFeedbackPage, QUrl::TolerantMode)))
+        return;
+    const Language language = state.language.value_or(Language::English);
+    QMessageBox box(QMessageBox::Information, kNoBrowser.title.in(language),
+                    kNoBrowser.text.in(language).arg(kFeedbackPage), QMessageBox::Ok, this);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }
 
 void MainWindow::on_actionCheck_for_updates_triggered()
@@ -287,6 +390,11 @@ void setClock(std::function<QDateTime()> now)
 void setRingObserver(std::function<void()> observer)
 {
     state.ringObserver = std::move(observer);
+}
+
+void setSnoozeInterval(qint64 ms)
+{
+    state.snoozeMs = ms;
 }
 
 void reset()

@@ -35,16 +35,24 @@ private slots:
     void on_actionCheck_for_updates_triggered();
     void on_actionHelp_triggered();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    // Asks first while an alarm is armed, which cannot ring once Tivora is closed.
+    bool mayQuit();
     void readSettings();
     void applyLanguage(Language language);
     void showAlarmState();
+    void restoreAlarm();
+    void saveAlarm();
     void ring(bool withSound);
     void hideToolTips();
 
     // Members are only the objects this window owns; its values live in the module.
     Ui::MainWindow *ui;
     QTimer *clockTimer;
+    QTimer *saveTimer;
     AlarmSound *alarmSound;
 };
 
@@ -56,6 +64,8 @@ void setClock(std::function<QDateTime()> now);
 // Called each time the alarm rings, after its sound (if any) has started and
 // before its box shows.
 void setRingObserver(std::function<void()> observer);
+// How long a snoozed alarm waits before it rings again.
+void setSnoozeInterval(qint64 ms);
 // Everything back to program start, hooks included.
 void reset();
 // The main window's texts in both languages.

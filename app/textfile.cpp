@@ -17,4 +17,10 @@ bool writeAtomically(const QString &path, const QString &text)
     return stream.status() == QTextStream::Ok && file.commit();
 }
 
+bool writeAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
 } // namespace textfile

@@ -326,12 +326,26 @@ QCheckBox::indicator:disabled, QRadioButton::indicator:disabled {
 }
 )";
 
+// The rules above leave most widgets without a mark of keyboard focus.
+const char kFocusRules[] =
+    R"(QAbstractButton:focus, QComboBox:focus, QLineEdit:focus, QAbstractSpinBox:focus,
+QAbstractScrollArea:focus, QSlider:focus {
+    border: 1px solid #ffaa00;
+}
+)";
+
 } // namespace
 
 const QString &darkTheme()
 {
-    static const QString sheet =
-        QString::fromLatin1(kToolTipRule) + baseRules() + QString::fromLatin1(kWidgetRules);
+    static const QString sheet = QString::fromLatin1(kToolTipRule) + baseRules() +
+                                 QString::fromLatin1(kWidgetRules) + focusRules();
+    return sheet;
+}
+
+const QString &focusRules()
+{
+    static const QString sheet = QString::fromLatin1(kFocusRules);
     return sheet;
 }
 

@@ -10,4 +10,7 @@ const QString &darkTheme();
 // The theme's three base rules (plain widget colours, item hover and selection).
 const QString &baseRules();
 
+// The marks of keyboard focus, the last rules of the theme.
+const QString &focusRules();
+
 } // namespace theme

@@ -1,5 +1,7 @@
-// What comes from outside (hand-edited settings files, the indicator's body)
-// must read as some value, the same whether read from a file or from text.
+// What comes from outside (hand-edited settings and alarm files, the
+// indicator's body) must read as some value, the same from a file as from text,
+// and an alarm read from any file must save and read back unchanged.
+#include "alarm/alarmfile.h"
 #include "settings/settingsfiles.h"
 #include "updates/updateindicator.h"
 
@@ -42,10 +44,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QTextCodec::codecForLocale()->fromUnicode(text) == bytes && *fileWord != word)
         std::abort();
 
+    const alarmfile::Alarm alarm = alarmfile::read(path);
+    const QString saved = dir.filePath(QStringLiteral("saved.ini"));
+    const alarmfile::Alarm again =
+        alarmfile::write(alarm, saved) ? alarmfile::read(saved) : alarmfile::Alarm();
+    if (again.time != alarm.time || again.reason != alarm.reason ||
+        again.description != alarm.description || again.armed != alarm.armed)
+        std::abort();
+
     const QString indicator = updateindicator::indicatorText(bytes);
     const int zero = bytes.indexOf('\0');
+    const auto version = updateindicator::versionOf(indicator);
     if (indicator != QString::fromUtf8(zero < 0 ? bytes : bytes.left(zero)) ||
-        updateindicator::indicatorVersion(bytes) != toInt(indicator))
+        (version && *version != toInt(indicator)))
         std::abort();
     return 0;
 }

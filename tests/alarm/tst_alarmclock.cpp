@@ -4,10 +4,10 @@
 
 using Ring = AlarmClock::Ring;
 
-// Each step is one tick, "[@hh:mm:ss] [off] [yyyy-MM-dd] hh:mm:ss[.zzz] X" or "... +N X" for N
-// real seconds after the previous tick: @ sets a new alarm time (07:30 at first), off ticks
+// Each step is one tick, "[@hh:mm:ss] [off] [yyyy-MM-dd] hh:mm:ss[.zzz] X [z]" or "... +N X [z]"
+// for N real seconds after the previous tick: @ sets a new alarm time (07:30 at first), off ticks
 // disarmed, a missing date is the previous tick's, X is the ring expected: - none, S with sound,
-// Q silent.
+// Q silent; z snoozes for ten minutes after the tick.
 class TestAlarmClock : public QObject
 {
     Q_OBJECT
@@ -48,8 +48,16 @@ private slots:
             "2024-05-01 07:30:00 S,@07:31:00 +0.3 -,@07:30:00 +0.3 -");
         row("rearmed in the same second does not ring twice",
             "2024-05-01 07:30:00 S,off +0.2 -,+0.2 -");
+        row("snoozed, and again",
+            "2024-05-01 07:30:00 S z,07:39:59 -,07:40:00 S z,07:50:00.5 S,+1 -");
+        row("snoozed across midnight",
+            "@23:55:00 2024-05-01 23:55:00 S z,2024-05-02 00:04:59 -,00:05:00 S");
+        row("disarming cancels a snooze", "2024-05-01 07:30:00 S z,off 07:31:00 -,07:40:00 -");
+        row("a new time cancels a snooze",
+            "2024-05-01 07:30:00 S z,@08:00:00 07:31:00 -,07:40:00 -");
+        row("a snooze due while asleep is silent",
+            "2024-05-01 07:30:00 S z,07:39:00 -,07:46:00 Q,+1 -");
     }
-
     void ticks()
     {
         QFETCH(QStringList, steps);
@@ -59,6 +67,9 @@ private slots:
         QDate date;
         for (const QString &step : steps) {
             QStringList words = step.split(QLatin1Char(' '));
+            const bool snooze = words.last() == QLatin1String("z");
+            if (snooze)
+                words.removeLast();
             const QString expected = words.takeLast();
             bool armed = true;
             QDateTime now;
@@ -81,6 +92,8 @@ private slots:
                                 : ring == Ring::Silent  ? QStringLiteral("Q")
                                                         : QStringLiteral("-");
             QVERIFY2(got == expected, qPrintable(step + QStringLiteral(" rang ") + got));
+            if (snooze)
+                clock.snooze(now, 10 * 60 * 1000);
             previous = now;
         }
     }

@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QDirIterator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTextEdit>
 
@@ -69,10 +70,9 @@ private slots:
                 testLog(type, context, text);
             });
     }
-
     void everyWindowOpensFromItsAction()
     {
-        put(setting("lang"), "1");
+        putSettings("lang", "1");
         MainWindow window;
         window.show();
         for (const char *action : {"actionSettings", "actionAbout", "actionStopwatch",
@@ -81,7 +81,6 @@ private slots:
         QCOMPARE(dialogs,
                  QStringList({"Settings", "About", "Stopwatch", "CheckUpdates", "Articles"}));
     }
-
     void languages_data()
     {
         QTest::addColumn<QString>("window");
@@ -101,10 +100,9 @@ private slots:
         QTest::newRow("Stopwatch, 3")
             << "Stopwatch" << QByteArray("3") << 0
             << "Language error|Failed to load language, please try again.";
-        QTest::newRow("CheckUpdates, missing") << "CheckUpdates" << QByteArray() << 2 << QString();
+        QTest::newRow("CheckUpdates, none") << "CheckUpdates" << QByteArray() << 2 << QString();
         QTest::newRow("Articles, 3") << "Articles" << QByteArray("3") << 0 << QString();
     }
-
     void languages()
     {
         QFETCH(QString, window);
@@ -120,7 +118,6 @@ private slots:
         else if (auto *list = shown->findChild<QListWidget *>())
             QCOMPARE(list->count(), 0);
     }
-
     void everyResourceTheCodeNamesLoads()
     {
         const QRegularExpression path(QStringLiteral(":/[\\w/.]+\\.(png|wav)"));
@@ -139,7 +136,6 @@ private slots:
         }
         QVERIFY(found > 20);
     }
-
     void articleDoubleClickShowsItsFile_data()
     {
         QTest::addColumn<QByteArray>("language");
@@ -150,14 +146,12 @@ private slots:
         QTest::newRow("Norwegian") << QByteArray("2") << "Ta et sekund å lik oss!"
                                    << "no/doc_item_fb.html";
     }
-
     void articleDoubleClickShowsItsFile()
     {
         QFETCH(QByteArray, language);
         QFETCH(QString, title);
-        put(setting("lang"), language);
-        for (const char *name :
-             {"en/doc_item_four.html", "no/doc_item_fb.html", "en/doc_item_one.html"})
+        putSettings("lang", language);
+        for (const char *name : {"en/doc_item_four.html", "no/doc_item_fb.html"})
             put(QStringLiteral("data/articles/") + QLatin1String(name), name);
         Articles dialog;
         dialog.show();
@@ -170,7 +164,68 @@ private slots:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         QTEST(child<QTextEdit>(&dialog, "rtbContent")->toPlainText(), "file");
     }
-
+    // A chooser starts in the sound's folder, else in Music, else at home, and
+    // cancelling it keeps the sound.
+    void audioChoosers_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("names"); // the chooser's button and the path field
+        QTest::newRow("main window") << "MainWindow"
+                                     << "btnOpenFile tbFilePath";
+        QTest::newRow("settings") << "Settings"
+                                  << "btnStoreAudioFile tbStoredAudio";
+    }
+    void audioChoosers()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, names);
+        qputenv("HOME", path().toUtf8());
+        QDir().mkpath(QStringLiteral("Music"));
+        const auto shown = kWindows[window].first();
+        auto *button = child<QAbstractButton>(shown.get(), qPrintable(names.section(' ', 0, 0)));
+        auto *field = child<QLineEdit>(shown.get(), qPrintable(names.section(' ', 1)));
+        const QString sound = path() + QStringLiteral("/data/a.mp3");
+        put(sound, "ID3");
+        for (const QString &chosen : {QString(), sound, QStringLiteral("/gone/b.mp3")}) {
+            field->setText(chosen);
+            button->click();
+            QCOMPARE(field->text(), chosen);
+            QDir(QStringLiteral("Music")).removeRecursively();
+        }
+        QCOMPARE(folders, QStringList({path() + "/Music", path() + "/data", path()}));
+    }
+    void aLinkNoBrowserCanOpenGivesItsAddress()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "noSuchSlot");
+        MainWindow window;
+        child<QAction>(&window, "actionSend_feedback")->trigger();
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
+        child<QAction>(&window, "actionSend_feedback")->trigger();
+        QCOMPARE(boxes,
+                 QStringList{"Send feedback|No web browser could open the feedback page. Its "
+                             "address is:\n" +
+                             opened.value(0).toString()});
+    }
+    // What has keyboard focus looks different from what has not.
+    void focusShows()
+    {
+        putSettings("lang", "1");
+        auto windows = kWindows.values();
+        windows << qMakePair(&::make<About>, nullptr);
+        for (const auto &make : windows) {
+            const auto window = make.first();
+            window->show();
+            QApplication::setActiveWindow(window.get());
+            for (QWidget *widget : window->findChildren<QWidget *>()) {
+                if (!widget->isVisibleTo(window.get()) || !(widget->focusPolicy() & Qt::TabFocus))
+                    continue;
+                window->setFocus();
+                const QImage before = widget->grab().toImage();
+                widget->setFocus(Qt::TabFocusReason);
+                QVERIFY2(widget->grab().toImage() != before, qPrintable(widget->objectName()));
+            }
+        }
+    }
     void aboutLinksOpenTheirOwnPages()
     {
         About dialog;

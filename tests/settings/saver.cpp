@@ -1,5 +1,6 @@
-// Saves two sets of settings in turn, in the working directory, until killed.
-#include "settings/savesequence.h"
+// Saves two sets of settings, or two alarms when given "alarm", in turn in the
+// working directory until killed.
+#include "saves.h"
 
 #include <chrono>
 #include <csignal>
@@ -7,16 +8,15 @@
 
 #include <sys/prctl.h>
 
-int main()
+int main(int argc, char *[])
 {
     // Never outlive the test that drives this process.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
-    const savesequence::Choices sets[2] = {
-        {1, true, QStringLiteral("/home/kari/My Music/morning.mp3"), 7, false},
-        {2, true, QStringLiteral("/lyd/å vekke.wav"), 100, true}};
+    const bool alarm = argc > 1;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     for (unsigned round = 0; std::chrono::steady_clock::now() < deadline; ++round) {
-        if (!savesequence::run(sets[round % 2]).empty())
+        if (alarm ? !alarmfile::write(kAlarms[round % 2])
+                  : !savesequence::run(kSettings[round % 2]).empty())
             return 1;
         if (round == 0) {
             std::puts("saving");

@@ -12,17 +12,11 @@ struct WorkingFolder
     const QString previous = QDir::currentPath();
     WorkingFolder()
     {
-        QDir::setCurrent(dir.path()), QDir().mkpath(QStringLiteral("data/settings"));
+        QDir::setCurrent(dir.path());
+        QDir().mkpath(QStringLiteral("data/settings"));
     }
     ~WorkingFolder() { QDir::setCurrent(previous); }
-    QString path() const { return dir.path(); }
 };
-
-// "data/settings/tivora_<name>.txt"
-inline QString setting(const char *name)
-{
-    return QStringLiteral("data/settings/tivora_%1.txt").arg(QLatin1String(name));
-}
 
 // Writes the bytes exactly, creating the file's folder; a null array removes the file.
 inline void put(const QString &path, const QByteArray &bytes)
@@ -39,11 +33,15 @@ inline QByteArray get(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Writes the settings files named "lang|volume|..." with the values "1|80|...";
-// "-" removes a file.
-inline void putSettings(const QByteArray &names, const QByteArray &values)
+inline QString setting(const QString &name)
 {
-    const QByteArrayList files = names.split('|'), bytes = values.split('|');
+    return QStringLiteral("data/settings/tivora_%1.txt").arg(name);
+}
+
+// Writes the settings files "lang volume ..." with the values "1|80|..."; "-" removes one.
+inline void putSettings(const QString &names, const QByteArray &values)
+{
+    const QStringList files = names.split(QLatin1Char(' '));
     for (int i = 0; i < files.size(); ++i)
-        put(setting(files[i].constData()), bytes[i] == "-" ? QByteArray() : bytes[i]);
+        put(setting(files[i]), values.split('|')[i] == "-" ? QByteArray() : values.split('|')[i]);
 }
