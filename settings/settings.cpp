@@ -1,11 +1,11 @@
 #include "settings/settings.h"
 #include "ui_settings.h"
 
+#include "app/choosers.h"
 #include "app/theme.h"
 #include "settings/savesequence.h"
 #include "settings/settingsfiles.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -126,10 +126,9 @@ void Settings::on_btnClose_clicked()
 
 void Settings::on_btnStoreAudioFile_clicked()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Open audio file"), QStringLiteral("C://"),
-        QStringLiteral("Mp3 files (*.mp3);;Wave files (*.wav)"));
-    ui->tbStoredAudio->setText(path);
+    const QString path = choosers::audioFile(this, ui->tbStoredAudio->text());
+    if (!path.isEmpty())
+        ui->tbStoredAudio->setText(path);
 }
 
 void Settings::langEnglish()

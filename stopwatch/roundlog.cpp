@@ -23,7 +23,9 @@ std::optional<QString> roundLine(int languageCode, int number, const ClockTexts 
 
 QString exportFilePath(const QString &folder, const QString &fileName)
 {
-    return folder + QLatin1Char('/') + fileName + QStringLiteral(".txt");
+    const QString extension = QStringLiteral(".txt");
+    return folder + QLatin1Char('/') + fileName +
+           (fileName.endsWith(extension, Qt::CaseInsensitive) ? QString() : extension);
 }
 
 ExportResult exportRoundLog(const QString &folder, const QString &fileName, const QString &log)

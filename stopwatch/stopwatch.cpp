@@ -2,12 +2,12 @@
 #include "ui_stopwatch.h"
 
 #include "app/bilingual.h"
+#include "app/choosers.h"
 #include "app/theme.h"
 #include "settings/settingsfiles.h"
 #include "stopwatch/roundlog.h"
 #include "stopwatch/timekeeper.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -21,6 +21,7 @@ struct State
     TimeKeeper keeper;
     int roundCount = 0;
     int languageCode = 0;
+    QString lastExportFolder;
 };
 
 State state;
@@ -125,11 +126,17 @@ Stopwatch::Stopwatch(QWidget *parent) : QDialog(parent), ui(new Ui::Stopwatch)
 {
     setStyleSheet(theme::darkTheme());
     ui->setupUi(this);
+    // The buttons' own sheet would hide the theme's mark of keyboard focus.
+    for (QPushButton *button : {ui->btnStart, ui->btnPause, ui->btnRound, ui->btnStop})
+        button->setStyleSheet(button->styleSheet() + theme::focusRules());
 
     if (const auto code = settingsfiles::readInt(settingsfiles::kLanguage))
         state.languageCode = *code;
 
     state.keeper.pause();
+    // It opens showing the time it holds.
+    if (state.keeper.elapsedMilliseconds() > 0)
+        startStopwatch();
     auto *tick = new QTimer(this);
     connect(tick, &QTimer::timeout, this, &Stopwatch::showTime);
     tick->setInterval(100);
@@ -232,17 +239,17 @@ void Stopwatch::langNorwegian()
 
 void Stopwatch::on_btnSaveFile_clicked()
 {
-    ui->tbFilepath->setText(QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Export to"), QStringLiteral("/home"),
-        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks));
+    ui->tbFilepath->setText(
+        choosers::folder(this, QStringLiteral("Export to"), state.lastExportFolder));
 }
 
 void Stopwatch::on_btnExport_clicked()
 {
     const ExportResult result = exportRoundLog(ui->tbFilepath->text(), ui->tbFileName->text(),
                                                ui->plainTextEdit->toPlainText());
-    if (result == ExportResult::Written)
+    if (result == ExportResult::Written) {
+        state.lastExportFolder = ui->tbFilepath->text();
         showBox(kExportSucceeded, &QMessageBox::information);
-    else
+    } else
         showBox(kExportFailed, &QMessageBox::critical);
 }

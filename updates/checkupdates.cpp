@@ -139,12 +139,11 @@ void CheckUpdates::showVerdict()
 {
     ui->lblLoading->clear();
     state.loaderActive = false;
-    const qint32 latestVersion = settingsfiles::toInt(state.latestVersionText);
     if (const auto installed = settingsfiles::readInt(settingsfiles::kInstalledVersion))
         state.installedVersion = *installed;
     ui->lblTitleLoader->clear();
     ui->lblResult->setText(updateindicator::verdictText(
-        updateindicator::updateAvailable(latestVersion, state.installedVersion), language()));
+        updateindicator::verdict(state.latestVersionText, state.installedVersion), language()));
 }
 
 void CheckUpdates::reply()

@@ -1,7 +1,5 @@
 #include "updates/updateindicator.h"
 
-#include "settings/settingsfiles.h"
-
 namespace updateindicator {
 
 namespace {
@@ -10,6 +8,8 @@ const Bilingual kUpdateAvailable{
     "New update available!\nClick button below in order to download the newest version.",
     "Ny oppdatering tilgjengelig!\nTrykk på knappen nedenfor for å laste ned nyeste versjon."};
 const Bilingual kNoUpdate{"No updates available.", "Ingen oppdateringer tilgjengelig."};
+const Bilingual kUnreachable{"Could not reach the update server. Please try again later.",
+                             "Kunne ikke nå oppdateringsserveren. Vennligst prøv igjen senere."};
 
 } // namespace
 
@@ -31,19 +31,32 @@ QString indicatorText(const QByteArray &body)
     return QString::fromUtf8(body.constData(), zero < 0 ? body.size() : zero);
 }
 
-int indicatorVersion(const QByteArray &body)
+std::optional<int> versionOf(const QString &text)
 {
-    return settingsfiles::toInt(indicatorText(body));
+    bool isNumber = false;
+    const int version = text.trimmed().toInt(&isNumber, 10);
+    return isNumber ? std::optional<int>(version) : std::nullopt;
 }
 
-bool updateAvailable(int latestVersion, int installedVersion)
+Verdict verdict(const QString &latestText, int installedVersion)
 {
-    return latestVersion > installedVersion;
+    const auto latest = versionOf(latestText);
+    if (!latest)
+        return Verdict::Unreachable;
+    return *latest > installedVersion ? Verdict::UpdateAvailable : Verdict::NoUpdate;
 }
 
-QString verdictText(bool updateAvailable, Language language)
+QString verdictText(Verdict verdict, Language language)
 {
-    return (updateAvailable ? kUpdateAvailable : kNoUpdate).in(language);
+    switch (verdict) {
+    case Verdict::UpdateAvailable:
+        return kUpdateAvailable.in(language);
+    case Verdict::NoUpdate:
+        return kNoUpdate.in(language);
+    case Verdict::Unreachable:
+        break;
+    }
+    return kUnreachable.in(language);
 }
 
 } // namespace updateindicator

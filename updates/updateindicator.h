@@ -6,6 +6,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <optional>
+
 // The update indicator: where it is fetched, how its body becomes a version
 // number, and the verdict drawn from it. Window-free, so any caller can use it.
 namespace updateindicator {
@@ -23,13 +25,13 @@ QUrl downloadPageUrl();
 
 // The body decoded as UTF-8 up to its first zero byte (or its end).
 QString indicatorText(const QByteArray &body);
-// The version number a body announces: indicatorText converted as a whole
-// base-10 integer; anything that is not one gives 0.
-int indicatorVersion(const QByteArray &body);
+// The version an indicator text announces, as a whole base-10 integer with
+// blanks around it; nothing when the text holds no such number.
+std::optional<int> versionOf(const QString &text);
 
-// True when the published version is newer than the installed one.
-bool updateAvailable(int latestVersion, int installedVersion);
-// The verdict line in the language.
-QString verdictText(bool updateAvailable, Language language);
+enum class Verdict { UpdateAvailable, NoUpdate, Unreachable };
+// Unreachable when no number was read: no reply came, or not a number.
+Verdict verdict(const QString &latestText, int installedVersion);
+QString verdictText(Verdict verdict, Language language);
 
 } // namespace updateindicator

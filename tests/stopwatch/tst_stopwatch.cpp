@@ -2,7 +2,6 @@
 
 #include "windows.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -10,20 +9,14 @@ namespace {
 
 qint64 fakeMs = 0;
 
-void click(const Stopwatch &dialog, const char *button)
+// Presses the buttons in turn, then shows the clock after a display tick and the round log.
+QString press(Stopwatch &dialog, const QString &buttons)
 {
-    child<QAbstractButton>(&dialog, button)->click();
-}
-
-// The four clock labels after a display tick, and the round log.
-QString shown(Stopwatch &dialog)
-{
+    for (const QString &button : buttons.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        child<QAbstractButton>(&dialog, qPrintable(button))->click();
     QMetaObject::invokeMethod(&dialog, "showTime");
-    QStringList texts;
-    for (const char *name : {"lblHours", "lblMinutes", "lblSeconds", "lblMilliseconds"})
-        texts << child<QLabel>(&dialog, name)->text();
-    return texts.join(QLatin1Char(':')) + QLatin1Char('|') +
-           child<QPlainTextEdit>(&dialog, "plainTextEdit")->toPlainText();
+    return shown(&dialog,
+                 QStringLiteral("lblHours lblMinutes lblSeconds lblMilliseconds plainTextEdit"));
 }
 
 } // namespace
@@ -36,7 +29,7 @@ class TestStopwatch : public WindowTest
     {
         stopwatchhooks::reset();
         stopwatchhooks::setClock([] { return fakeMs; });
-        put(setting("lang"), "1");
+        putSettings("lang", "1");
     }
     void stop() override { stopwatchhooks::reset(); }
 
@@ -45,58 +38,71 @@ private slots:
     {
         {
             Stopwatch first;
-            click(first, "btnStart");
+            press(first, "btnStart");
             fakeMs += 3500;
-            click(first, "btnRound");
-            QCOMPARE(shown(first), QStringLiteral("00:00:03:50|Round 1: 00:00:00:00"));
-            click(first, "btnRound");
+            QCOMPARE(press(first, ""), "00|00|03|50|");
+            QCOMPARE(press(first, "btnRound btnRound"),
+                     "00|00|03|50|Round 1: 00:00:03:50\nRound 2: 00:00:03:50");
         }
         fakeMs += 10000; // closed: not counted
         Stopwatch second;
-        click(second, "btnStart");
-        fakeMs += 1200;
-        QCOMPARE(shown(second), QStringLiteral("00:00:04:70|"));
-        click(second, "btnPause");
+        QCOMPARE(press(second, ""), "00|00|03|50|");
+        press(second, "btnStart");
+        fakeMs += 3723450 - 3500;
+        QCOMPARE(press(second, ""), "01|02|03|40|");
         fakeMs += 5000;
-        click(second, "btnRound");
-        QCOMPARE(shown(second), QStringLiteral("00:00:04:70|Round 3: 00:00:04:70"));
-        click(second, "btnClearLog");
-        click(second, "btnStop");
-        click(second, "btnRound");
-        QCOMPARE(shown(second), QStringLiteral("00:00:00:00|Round 1: 00:00:00:00"));
+        QCOMPARE(press(second, "btnPause btnRound"), "01|02|08|40|Round 3: 01:02:08:40");
+        fakeMs += 5000;
+        QCOMPARE(press(second, "btnClearLog btnStop btnRound"), "00|00|00|00|Round 1: 00:00:00:00");
     }
-
+    void exportFolderChooserStartsWhereTheLastExportWent()
+    {
+        qputenv("HOME", path().toUtf8());
+        QDir().mkpath(QStringLiteral("Documents"));
+        Stopwatch dialog;
+        press(dialog, "btnSaveFile");
+        child<QLineEdit>(&dialog, "tbFileName")->setText(QStringLiteral("laps"));
+        child<QLineEdit>(&dialog, "tbFilepath")->setText(path() + QStringLiteral("/data"));
+        press(dialog, "btnExport btnSaveFile");
+        QCOMPARE(folders, QStringList({path() + "/Documents", path() + "/data"}));
+        QCOMPARE(shown(&dialog, QStringLiteral("tbFilepath")), QString());
+    }
     void exportSaysHowItWent_data()
     {
         QTest::addColumn<QByteArray>("language");
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("target"); // folder|name, the folder below the test's own
         QTest::addColumn<QString>("box");
-        QTest::newRow("English") << QByteArray("1") << "laps"
-                                 << "Export successful|You have successfully exported the round "
-                                    "log.";
+        QTest::addColumn<QString>("written"); // file|content
+        const QString done =
+            QStringLiteral("Export successful|You have successfully exported the round log.");
+        QTest::newRow("English") << QByteArray("1") << "|laps" << done << "laps.txt|Runde 1";
+        QTest::newRow("no second .txt")
+            << QByteArray("1") << "|laps.TXT" << done << "laps.TXT|Runde 1";
         QTest::newRow("Norwegian failure")
-            << QByteArray("2") << "laps.txt"
+            << QByteArray("2") << "/laps.txt|laps"
             << "Eksportering mislyktes|Kunne ikke eksportere rundeloggen. Vennligst velg en mappe "
-               "og et filnavn du kan skrive til.";
-        QTest::newRow("no language") << QByteArray("0") << "laps"
-                                     << "Language error|Failed to load language, please try again.";
+               "og et filnavn du kan skrive til."
+            << "laps.txt|old";
+        QTest::newRow("no language") << QByteArray("0") << "|laps"
+                                     << "Language error|Failed to load language, please try again."
+                                     << "laps.txt|Runde 1";
     }
-
     void exportSaysHowItWent()
     {
         QFETCH(QByteArray, language);
-        QFETCH(QString, name);
-        QFETCH(QString, box);
-        put(setting("lang"), language);
+        QFETCH(QString, target);
+        QFETCH(QString, written);
+        putSettings("lang", language);
         put(QStringLiteral("laps.txt"), "old");
-        QDir().mkpath(QStringLiteral("laps.txt.txt"));
         Stopwatch dialog;
         child<QPlainTextEdit>(&dialog, "plainTextEdit")->setPlainText(QStringLiteral("Runde 1"));
-        child<QLineEdit>(&dialog, "tbFileName")->setText(name);
-        child<QLineEdit>(&dialog, "tbFilepath")->setText(folder->path());
-        click(dialog, "btnExport");
-        QCOMPARE(boxes, QStringList{box});
-        QCOMPARE(get(QStringLiteral("laps.txt")), QByteArray(name == "laps" ? "Runde 1" : "old"));
+        child<QLineEdit>(&dialog, "tbFilepath")
+            ->setText(path() + target.section(QLatin1Char('|'), 0, 0));
+        child<QLineEdit>(&dialog, "tbFileName")->setText(target.section(QLatin1Char('|'), 1));
+        press(dialog, "btnExport");
+        QTEST(boxes.join(QString()), "box");
+        QCOMPARE(get(written.section(QLatin1Char('|'), 0, 0)),
+                 written.section(QLatin1Char('|'), 1).toUtf8());
     }
 };
 

@@ -28,7 +28,6 @@ private slots:
         keeper.stop();
         QVERIFY(!keeper.isRunning() && keeper.elapsedMilliseconds() == 0);
     }
-
     void clockTexts_data()
     {
         QTest::addColumn<qint64>("ms");
@@ -39,7 +38,6 @@ private slots:
         QTest::newRow("carries") << qint64(3723450) << "Round 7: 01:02:03:40";
         QTest::newRow("hours past two digits") << qint64(360000000) << "Round 7: 100:00:00:0";
     }
-
     void clockTexts()
     {
         QFETCH(qint64, ms);

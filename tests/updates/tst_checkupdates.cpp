@@ -2,11 +2,36 @@
 
 #include "windows.h"
 
-#include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
 #include <QSignalSpy>
+
+namespace {
+
+const QString kUpdate = QStringLiteral(
+    "New update available!\nClick button below in order to download the newest version.");
+const QString kNone = QStringLiteral("No updates available.");
+const QString kUnreachable =
+    QStringLiteral("Could not reach the update server. Please try again later.");
+
+// The dialog with its timer stopped: the test runs its animation step by step.
+struct Opening
+{
+    CheckUpdates dialog;
+    QSignalSpy replies{dialog.findChild<QNetworkAccessManager *>(),
+                       &QNetworkAccessManager::finished};
+    // Runs the animation on by so many steps and gives the verdict shown.
+    QString steps(int count)
+    {
+        dialog.findChild<QTimer *>()->stop();
+        for (int i = 0; i < count; ++i)
+            QMetaObject::invokeMethod(&dialog, "showTime");
+        return shown(&dialog, QStringLiteral("lblResult"));
+    }
+};
+
+} // namespace
 
 class TestCheckUpdates : public WindowTest
 {
@@ -15,31 +40,9 @@ class TestCheckUpdates : public WindowTest
     QProcess server;
     QString base;
 
-    // The dialog with its timer stopped: the test runs its animation step by step.
-    struct Opening
-    {
-        CheckUpdates dialog;
-        QSignalSpy replies{dialog.findChild<QNetworkAccessManager *>(),
-                           &QNetworkAccessManager::finished};
-        Opening()
-        {
-            dialog.findChild<QTimer *>()->stop();
-            dialog.show();
-        }
-        void steps(int count)
-        {
-            for (int i = 0; i < count; ++i)
-                QMetaObject::invokeMethod(&dialog, "showTime");
-        }
-        QString result() const { return child<QLabel>(&dialog, "lblResult")->text(); }
-    };
-
+    // The indicator comes from the test server's /status/delay/size/body.
     void serve(const QString &path) { updatehooks::setIndicatorUrl(QUrl(base + path)); }
-    void start() override
-    {
-        updatehooks::reset();
-        putSettings("lang|ivn", "1|4");
-    }
+    void start() override { updatehooks::reset(); }
 
 private slots:
     void initTestCase()
@@ -52,66 +55,61 @@ private slots:
         base = QStringLiteral("http://127.0.0.1:") +
                QString::fromLatin1(server.readLine().mid(5).trimmed());
     }
-
     void cleanupTestCase()
     {
         server.closeWriteChannel();
         server.waitForFinished();
     }
-
     void verdict_data()
     {
-        QTest::addColumn<QString>("path");     // /status/delay/size/body on the test server
-        QTest::addColumn<QByteArray>("files"); // language|installed version, "-" for none
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("files"); // language|installed version, - for none
         QTest::addColumn<QString>("result");
-        const QString update = QStringLiteral(
-            "New update available!\nClick button below in order to download the newest version.");
-        const QString none = QStringLiteral("No updates available.");
-        QTest::newRow("newer") << "/200/0/0/5" << QByteArray("1|4\r\n") << update;
-        QTest::newRow("the same, blanks after") << "/200/0/3/4" << QByteArray("1|4") << none;
-        QTest::newRow("no installed file") << "/200/0/0/1" << QByteArray("1|-") << update;
-        QTest::newRow("an error status is discarded") << "/404/0/0/9" << QByteArray("1|4") << none;
-        QTest::newRow("a redirect is not followed") << "/302/0/0/9" << QByteArray("1|4") << update;
-        QTest::newRow("64 KiB are read") << "/200/0/65536/9" << QByteArray("1|4") << update;
-        QTest::newRow("a byte more is discarded") << "/200/0/65537/9" << QByteArray("1|4") << none;
-        QTest::newRow("Norwegian") << "/200/0/0/5" << QByteArray("-|4")
-                                   << QStringLiteral("Ny oppdatering tilgjengelig!\nTrykk på "
-                                                     "knappen nedenfor for å laste ned nyeste "
-                                                     "versjon.");
+        QTest::newRow("newer") << "/200/0/0/5" << QByteArray("1|4\r\n") << kUpdate;
+        QTest::newRow("the same, blanks after") << "/200/0/3/4" << QByteArray("1|4") << kNone;
+        QTest::newRow("no installed file") << "/200/0/0/1" << QByteArray("1|-") << kUpdate;
+        QTest::newRow("an error status is discarded")
+            << "/404/0/0/9" << QByteArray("1|4") << kUnreachable;
+        QTest::newRow("not a number") << "/200/0/0/2.2" << QByteArray("1|4") << kUnreachable;
+        QTest::newRow("a redirect is not followed") << "/302/0/0/9" << QByteArray("1|4") << kUpdate;
+        QTest::newRow("64 KiB are read") << "/200/0/65536/9" << QByteArray("1|4") << kUpdate;
+        QTest::newRow("a byte more is discarded")
+            << "/200/0/65537/9" << QByteArray("1|4") << kUnreachable;
+        QTest::newRow("Norwegian, unreachable")
+            << "/500/0/0/9" << QByteArray("2|4")
+            << QStringLiteral("Kunne ikke nå oppdateringsserveren. Vennligst prøv igjen senere.");
+        QTest::newRow("Norwegian")
+            << "/200/0/0/5" << QByteArray("-|4")
+            << QStringLiteral("Ny oppdatering tilgjengelig!\nTrykk på knappen "
+                              "nedenfor for å laste ned nyeste versjon.");
     }
-
     void verdict()
     {
         QFETCH(QString, path);
         QFETCH(QByteArray, files);
-        putSettings("lang|ivn", files);
+        putSettings("lang ivn", files);
         serve(path);
         Opening open;
         open.steps(44);
         QTRY_COMPARE_WITH_TIMEOUT(open.replies.count(), 44, 15000);
-        open.steps(1);
-        QTEST(open.result(), "result");
+        QTEST(open.steps(1), "result");
     }
-
     // A reply that takes more than 10 seconds is dropped; one that comes after
     // the verdict counts at the next opening.
     void slowReplies()
     {
+        putSettings("lang ivn", "1|4");
         {
-            serve(QStringLiteral("/200/12/0/9"));
             Opening open;
+            serve(QStringLiteral("/200/12/0/9"));
             open.steps(1);
             serve(QStringLiteral("/200/1/0/8"));
             open.steps(1);
-            updatehooks::setIndicatorUrl(QUrl(QStringLiteral("http://127.0.0.1:1/")));
-            open.steps(43);
-            QCOMPARE(open.result(), QStringLiteral("No updates available."));
+            serve(QStringLiteral("/dead"));
+            QCOMPARE(open.steps(43), kUnreachable);
             QTRY_COMPARE_WITH_TIMEOUT(open.replies.count(), 45, 11500);
         }
-        Opening again;
-        again.steps(45);
-        QCOMPARE(again.result(), QStringLiteral("New update available!\nClick button below in "
-                                                "order to download the newest version."));
+        QCOMPARE(Opening().steps(45), kUpdate);
     }
 };
 
