@@ -3,6 +3,7 @@
 // the five dialogs opened and closed in turn, update checks against a
 // loopback server. A leak shows as memory growing with the hour.
 #include "alarm/mainwindow.h"
+#include "app/desktop.h"
 #include "updates/updateindicator.h"
 
 #include "indicatorserver.h"
@@ -54,6 +55,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    desktop::prepare();
     QApplication app(argc, argv);
     // The offscreen platform warns at every box; the figures stay readable without it.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});

@@ -3,6 +3,7 @@
 // re-runs itself as the measured child, on the offscreen platform unless
 // QT_QPA_PLATFORM names another.
 #include "alarm/mainwindow.h"
+#include "app/desktop.h"
 #include "resident.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ private:
 
 int child(int argc, char **argv)
 {
+    desktop::prepare();
     QApplication app(argc, argv);
     MainWindow window;
     FirstPaint watcher;
