@@ -236,17 +236,6 @@ int main(int argc, char *argv[])
         print(all.back());
     }
     {
-        // What a clock label of fixed size saves: its new text no longer
-        // invalidates the window's layout every second.
-        MainWindow window;
-        window.show();
-        auto *clock = window.findChild<QLabel *>(QStringLiteral("lblClock"));
-        QApplication::processEvents();
-        clock->setFixedSize(clock->size());
-        all.push_back(measure("main window, fixed label", clock, referenceSeconds));
-        print(all.back());
-    }
-    {
         QLabel label;
         label.resize(200, 40);
         label.show();
