@@ -9,7 +9,6 @@
 #include "workingfolder.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QtTest>
 
 #include <functional>
@@ -18,18 +17,13 @@
 using MakeWindow = std::function<QWidget *()>;
 Q_DECLARE_METATYPE(MakeWindow)
 
-// Every window on a real X server at the screen's DPI, set up as the program starts.
+// Every window on a real X server at the screen's DPI, set up as the program starts: fonts in
+// points and forms and theme in pixels must scale alike.
 class TestDesktop : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Fonts are in points, forms and the theme in pixels: on any screen both must scale alike.
-    void pointsAndPixelsScaleAlike()
-    {
-        QCOMPARE(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch()), 96);
-    }
-
     void everyWidgetGetsItsMinimumSize_data()
     {
         QTest::addColumn<QByteArray>("language");
