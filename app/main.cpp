@@ -1,9 +1,11 @@
 #include "alarm/mainwindow.h"
+#include "app/desktop.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    desktop::prepare();
     QApplication app(argc, argv);
     // Lets Wayland and the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Tivora"));

@@ -1,0 +1,21 @@
+#include "app/desktop.h"
+
+#include <QCoreApplication>
+
+void desktop::prepare()
+{
+    // No window draws with OpenGL, and GLX integration maps Mesa (50 MiB) at start-up.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    const char *const userScaling[] = {"QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
+                                       "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
+                                       "QT_DEVICE_PIXEL_RATIO"};
+    bool userScales = false;
+    for (const char *name : userScaling)
+        userScales = userScales || qEnvironmentVariableIsSet(name);
+    // The forms and the theme size in pixels, so only scaling whole windows reads at 200%;
+    // the screen's factor would multiply a factor the user chose.
+    if (!userScales)
+        QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+}
