@@ -41,7 +41,7 @@ inline QString setting(const QString &name)
 // Writes the settings files "lang volume ..." with the values "1|80|..."; "-" removes one.
 inline void putSettings(const QString &names, const QByteArray &values)
 {
-    const QStringList files = names.split(QLatin1Char(' '));
-    for (int i = 0; i < files.size(); ++i)
-        put(setting(files[i]), values.split('|')[i] == "-" ? QByteArray() : values.split('|')[i]);
+    for (int i = 0; i < names.count(QLatin1Char(' ')) + 1; ++i)
+        put(setting(names.section(QLatin1Char(' '), i, i)),
+            values.split('|')[i] == "-" ? QByteArray() : values.split('|')[i]);
 }

@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
-"""Loopback HTTP server for the update check's tests: GET /STATUS/DELAY/SIZE/BODY waits
-DELAY seconds, then answers STATUS with BODY padded by blanks to SIZE bytes; a redirect
-points at /200/0/0/1. Prints "PORT n", serves until its input closes."""
-import sys
-import threading
-import time
+"""The update check's loopback server: GET /STATUS/DELAY/SIZE/BODY answers STATUS after DELAY
+seconds with BODY padded to SIZE bytes. Prints "PORT n", serves until its input closes."""
+import sys, threading, time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 
@@ -23,7 +20,6 @@ class Handler(BaseHTTPRequestHandler):
 
 
 server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-server.daemon_threads = True
 threading.Thread(target=server.serve_forever, daemon=True).start()
 print("PORT %d" % server.server_address[1], flush=True)
 sys.stdin.read()

@@ -15,39 +15,34 @@
 // The window's child of that object name; a missing one ends the test run.
 template <typename T = QWidget> T *child(const QObject *window, const char *name)
 {
-    T *found = window->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no %s", name);
-    return found;
+    if (T *found = window->findChild<T *>(QLatin1String(name)))
+        return found;
+    qFatal("no %s", name);
 }
 
-// What the named widgets show, "|" between them: a check or radio box as x or -,
+// What the named widgets show, "|" between them: a button as x (checked) or -,
 // anything else as its current text or value.
 inline QString shown(const QObject *window, const QString &names)
 {
     QStringList values;
     for (const QString &name : names.split(QLatin1Char(' '))) {
         const QObject *object = child<QObject>(window, qPrintable(name));
-        if (auto *box = qobject_cast<const QAbstractButton *>(object)) {
-            values << (box->isChecked() ? QStringLiteral("x") : QStringLiteral("-"));
-            continue;
+        QVariant value = object->property("checked");
+        for (const char *property : {"value", "text", "plainText", "currentText"}) {
+            if (!qobject_cast<const QAbstractButton *>(object) &&
+                object->property(property).isValid())
+                value = object->property(property);
         }
-        for (const char *property : {"currentText", "plainText", "text", "value"}) {
-            if (object->property(property).isValid()) {
-                values << object->property(property).toString();
-                break;
-            }
-        }
+        values << (value.type() == QVariant::Bool ? QLatin1String(value.toBool() ? "x" : "-")
+                                                  : value.toString());
     }
     return values.join(QLatin1Char('|'));
 }
 
-// Every window test runs in a fresh working folder and ends with no window
-// left. Meanwhile it answers the modal windows it meets: a message box is
-// recorded as "title|text" and answered with the next of `answers` (a button's
-// text or object name), else its first button, or left open while `closing` is
-// off; a file dialog records its folder and is cancelled; any other dialog is
-// recorded by its class name and closed.
+// Each case runs in a fresh working folder and ends with no window left. A message box is
+// recorded as "title|text" and answered with the next of `answers` (a button's text or object
+// name) or its first button, unless `closing` is off; a file dialog records its folder and any
+// other dialog its class name, and both are cancelled.
 class WindowTest : public QObject
 {
     Q_OBJECT
@@ -118,8 +113,7 @@ inline void checkTexts(QWidget *window, const texttable::Table &table, Language 
     for (const texttable::Row &row : table) {
         const QString name = QString::fromLatin1(row.object);
         QObject *object =
-            window->objectName() == name ? window : window->findChild<QObject *>(name);
-        QVERIFY2(object, row.object);
+            window->objectName() == name ? window : child<QObject>(window, row.object);
         const QString text = row.text.in(language);
         QString shown;
         if (row.property != texttable::Property::Item) {

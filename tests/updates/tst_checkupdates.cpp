@@ -15,13 +15,12 @@ const QString kNone = QStringLiteral("No updates available.");
 const QString kUnreachable =
     QStringLiteral("Could not reach the update server. Please try again later.");
 
-// The dialog with its timer stopped: the test runs its animation step by step.
+// The dialog with its timer stopped: steps() runs its animation on and gives the verdict shown.
 struct Opening
 {
     CheckUpdates dialog;
     QSignalSpy replies{dialog.findChild<QNetworkAccessManager *>(),
                        &QNetworkAccessManager::finished};
-    // Runs the animation on by so many steps and gives the verdict shown.
     QString steps(int count)
     {
         dialog.findChild<QTimer *>()->stop();
@@ -38,10 +37,13 @@ class TestCheckUpdates : public WindowTest
     Q_OBJECT
 
     QProcess server;
-    QString base;
 
     // The indicator comes from the test server's /status/delay/size/body.
-    void serve(const QString &path) { updatehooks::setIndicatorUrl(QUrl(base + path)); }
+    void serve(const QString &path)
+    {
+        updatehooks::setIndicatorUrl(QUrl(
+            QStringLiteral("http://127.0.0.1:%1%2").arg(server.property("port").toString(), path)));
+    }
     void start() override { updatehooks::reset(); }
 
 private slots:
@@ -50,38 +52,29 @@ private slots:
         qRegisterMetaType<QNetworkReply *>();
         server.start(QStringLiteral("python3"),
                      {QStringLiteral(TIVORA_SOURCE_DIR "/tests/support/server.py")});
-        while (!server.canReadLine())
-            QVERIFY(server.waitForReadyRead(10000));
-        base = QStringLiteral("http://127.0.0.1:") +
-               QString::fromLatin1(server.readLine().mid(5).trimmed());
+        QVERIFY(QTest::qWaitFor([&] { return server.canReadLine(); }, 10000));
+        server.setProperty("port", server.readLine().mid(5).trimmed());
     }
-    void cleanupTestCase()
-    {
-        server.closeWriteChannel();
-        server.waitForFinished();
-    }
+    void cleanupTestCase() { server.close(); }
     void verdict_data()
     {
-        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("path");     // /status/delay/size/body on the test server
         QTest::addColumn<QByteArray>("files"); // language|installed version, - for none
         QTest::addColumn<QString>("result");
-        QTest::newRow("newer") << "/200/0/0/5" << QByteArray("1|4\r\n") << kUpdate;
-        QTest::newRow("the same, blanks after") << "/200/0/3/4" << QByteArray("1|4") << kNone;
-        QTest::newRow("no installed file") << "/200/0/0/1" << QByteArray("1|-") << kUpdate;
-        QTest::newRow("an error status is discarded")
-            << "/404/0/0/9" << QByteArray("1|4") << kUnreachable;
-        QTest::newRow("not a number") << "/200/0/0/2.2" << QByteArray("1|4") << kUnreachable;
-        QTest::newRow("a redirect is not followed") << "/302/0/0/9" << QByteArray("1|4") << kUpdate;
-        QTest::newRow("64 KiB are read") << "/200/0/65536/9" << QByteArray("1|4") << kUpdate;
-        QTest::newRow("a byte more is discarded")
-            << "/200/0/65537/9" << QByteArray("1|4") << kUnreachable;
-        QTest::newRow("Norwegian, unreachable")
-            << "/500/0/0/9" << QByteArray("2|4")
-            << QStringLiteral("Kunne ikke nå oppdateringsserveren. Vennligst prøv igjen senere.");
-        QTest::newRow("Norwegian")
-            << "/200/0/0/5" << QByteArray("-|4")
-            << QStringLiteral("Ny oppdatering tilgjengelig!\nTrykk på knappen "
-                              "nedenfor for å laste ned nyeste versjon.");
+        const auto row = [](const char *tag, const char *path, const char *files,
+                            const QString &result) {
+            QTest::newRow(tag) << QString::fromLatin1(path) << QByteArray(files) << result;
+        };
+        row("newer", "/200/0/0/5", "1|4\r\n", kUpdate);
+        row("the same, blanks after", "/200/0/3/4", "1|4", kNone);
+        row("no installed file", "/200/0/0/1", "1|-", kUpdate);
+        row("an error status is dropped", "/404/0/0/9", "1|4", kUnreachable);
+        row("not a number", "/200/0/0/2.2", "1|4", kUnreachable);
+        row("a redirect is not followed", "/302/0/0/9", "1|4", kUpdate);
+        row("64 KiB are read", "/200/0/65536/9", "1|4", kUpdate);
+        row("a byte more is dropped", "/200/0/65537/9", "1|4", kUnreachable);
+        row("Norwegian without a language file", "/500/0/0/9", "-|4",
+            QStringLiteral("Kunne ikke nå oppdateringsserveren. Vennligst prøv igjen senere."));
     }
     void verdict()
     {
