@@ -135,6 +135,12 @@ QDateTime now()
     return state.clock ? state.clock() : QDateTime::currentDateTime();
 }
 
+// The language of the window's texts; the form's own are English.
+Language shownLanguage()
+{
+    return state.language.value_or(Language::English);
+}
+
 // Every dialog is a local, parentless, modal object that lives for one run.
 template <typename Dialog> void runDialog()
 {
@@ -234,8 +240,8 @@ void MainWindow::showAlarmState()
 {
     const bool armed = ui->rbtnAlarmActive->isChecked();
     const bool disarmed = ui->rbtnAlarmNotActive->isChecked();
-    // The form's own texts are English; with neither button checked the line keeps its text.
-    const Language language = state.language.value_or(Language::English);
+    // With neither button checked the line keeps its text.
+    const Language language = shownLanguage();
     const QDateTime snoozedUntil = state.alarmClock.snoozedUntil();
     if (state.saveFailed)
         ui->lblAlarmStatus->setText(kNotSaved.in(language));
@@ -279,16 +285,15 @@ void MainWindow::ring(bool withSound)
         state.ringObserver();
     QMessageBox box(QMessageBox::Information, ui->cbReason->currentText(),
                     ui->pteDescription->toPlainText(), QMessageBox::Ok, this);
+    QPushButton *snooze = box.addButton(kSnooze.in(shownLanguage()), QMessageBox::ActionRole);
+    snooze->setObjectName(QStringLiteral("btnSnooze"));
+    box.setEscapeButton(QMessageBox::Ok);
     // Wide enough for the window manager to show the whole reason in the title bar.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
         grid->addItem(new QSpacerItem(box.fontMetrics().horizontalAdvance(box.windowTitle()) +
                                           kTitleDecorationWidth,
                                       0),
                       grid->rowCount(), 0, 1, grid->columnCount());
-    QPushButton *snooze = box.addButton(kSnooze.in(state.language.value_or(Language::English)),
-                                        QMessageBox::ActionRole);
-    snooze->setObjectName(QStringLiteral("btnSnooze"));
-    box.setEscapeButton(QMessageBox::Ok);
     box.exec();
     alarmSound->stop();
     if (box.clickedButton() == snooze)
@@ -342,8 +347,8 @@ bool MainWindow::mayQuit()
 {
     if (!ui->rbtnAlarmActive->isChecked())
         return true;
-    const QString question = kQuitArmed.in(state.language.value_or(Language::English))
-                                 .arg(ui->teSetTime->time().toString(kTimeFormat));
+    const QString question =
+        kQuitArmed.in(shownLanguage()).arg(ui->teSetTime->time().toString(kTimeFormat));
     return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
 }
 
@@ -366,7 +371,7 @@ void MainWindow::on_actionSend_feedback_triggered()
 {
     if (QDesktopServices::openUrl(QUrl(kFeedbackPage, QUrl::TolerantMode)))
         return;
-    const Language language = state.language.value_or(Language::English);
+    const Language language = shownLanguage();
     QMessageBox box(QMessageBox::Information, kNoBrowser.title.in(language),
                     kNoBrowser.text.in(language).arg(kFeedbackPage), QMessageBox::Ok, this);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
