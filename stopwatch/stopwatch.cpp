@@ -142,8 +142,11 @@ Stopwatch::Stopwatch(QWidget *parent) : QDialog(parent), ui(new Ui::Stopwatch)
     tick->setInterval(100);
     tick->start();
 
-    if (const auto language = languageOf(state.languageCode))
-        texttable::apply(this, kTexts, *language);
+    const auto language = languageOf(state.languageCode);
+    if (language == Language::English)
+        langEnglish();
+    else if (language == Language::Norwegian)
+        langNorwegian();
     else
         QMessageBox::critical(this, QStringLiteral("Language error"),
                               QStringLiteral("Failed to load language, please try again."));

@@ -63,6 +63,7 @@ private slots:
         QTest::newRow("past 32 bits") << QByteArray("2147483648") << "2147483648|2147483648|0";
         QTest::newRow("blanks and å") << QByteArray("/My Music/å.mp3\n") << "/My|/My Music/å.mp3|0";
         QTest::newRow("empty") << QByteArray("") << "||0";
+        QTest::newRow("an empty first line") << QByteArray("\n5") << "5||5";
         QTest::newRow("missing") << QByteArray() << "-";
         QTest::newRow("a folder at the path") << QByteArray("folder") << "-";
         QTest::newRow("a FIFO at the path does not hang") << QByteArray("fifo") << "-";

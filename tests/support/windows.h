@@ -41,8 +41,9 @@ inline QString shown(const QObject *window, const QString &names)
 
 // Each case runs in a fresh working folder and ends with no window left. A message box is
 // recorded as "title|text" and answered with the next of `answers` (a button's text or object
-// name) or its first button, unless `closing` is off; a file dialog records its folder and any
-// other dialog its class name, and both are cancelled.
+// name) or its first button, unless `closing` is off; a file dialog records its folder and picks
+// the next of `files` (a name in that folder) or is cancelled; any other dialog is recorded by
+// its class name and closed.
 class WindowTest : public QObject
 {
     Q_OBJECT
@@ -56,7 +57,7 @@ public:
 
 protected:
     std::unique_ptr<WorkingFolder> folder;
-    QStringList boxes, answers, folders, dialogs;
+    QStringList boxes, answers, folders, files, dialogs;
     QString path() const { return folder->dir.path(); }
     bool closing = true;
 
@@ -81,7 +82,12 @@ private:
             }
         } else if (auto *chooser = qobject_cast<QFileDialog *>(modal)) {
             folders << chooser->directory().absolutePath();
-            chooser->reject();
+            if (files.isEmpty()) {
+                chooser->reject();
+            } else {
+                chooser->selectFile(files.takeFirst());
+                static_cast<QDialog *>(chooser)->accept();
+            }
         } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
             dialogs << QString::fromLatin1(dialog->metaObject()->className());
             dialog->reject();
@@ -94,7 +100,7 @@ private slots:
     void init()
     {
         folder = std::make_unique<WorkingFolder>();
-        for (QStringList *list : {&boxes, &answers, &folders, &dialogs})
+        for (QStringList *list : {&boxes, &answers, &folders, &files, &dialogs})
             list->clear();
         closing = true;
         start();
