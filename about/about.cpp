@@ -23,6 +23,10 @@ About::About(QWidget *parent) : QDialog(parent), ui(new Ui::About)
 {
     setStyleSheet(theme::baseRules() + theme::focusRules());
     ui->setupUi(this);
+    // Tab moves on from the text, and reaches the links, which Enter opens.
+    ui->textEdit->setTabChangesFocus(true);
+    for (QLabel *link : {ui->label, ui->label_2})
+        link->setTextInteractionFlags(Qt::TextBrowserInteraction);
 }
 
 About::~About()

@@ -58,6 +58,8 @@ const Bilingual kSnooze{"Snooze 10 minutes", "Slumre 10 minutter"};
 const Bilingual kQuitArmed{
     "The alarm at %1 will not ring while Tivora is closed. Quit anyway?",
     "Alarmen kl. %1 vil ikke ringe mens Tivora er lukket. Avslutte likevel?"};
+const Bilingual kYes{"&Yes", "&Ja"};
+const Bilingual kNo{"&No", "&Nei"};
 const BilingualBox kNoBrowser{
     {"Send feedback", "Send tilbakemelding"},
     {"No web browser could open the feedback page. Its address is:\n%1",
@@ -347,9 +349,15 @@ bool MainWindow::mayQuit()
 {
     if (!ui->rbtnAlarmActive->isChecked())
         return true;
-    const QString question =
-        kQuitArmed.in(shownLanguage()).arg(ui->teSetTime->time().toString(kTimeFormat));
-    return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
+    const Language language = shownLanguage();
+    QMessageBox box(QMessageBox::Question, windowTitle(),
+                    kQuitArmed.in(language).arg(ui->teSetTime->time().toString(kTimeFormat)),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.button(QMessageBox::Yes)->setText(kYes.in(language));
+    box.button(QMessageBox::No)->setText(kNo.in(language));
+    // Enter keeps the alarm; quitting takes a deliberate Yes.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::on_actionSettings_triggered()

@@ -329,7 +329,7 @@ QCheckBox::indicator:disabled, QRadioButton::indicator:disabled {
 // The rules above leave most widgets without a mark of keyboard focus.
 const char kFocusRules[] =
     R"(QAbstractButton:focus, QComboBox:focus, QLineEdit:focus, QAbstractSpinBox:focus,
-QAbstractScrollArea:focus, QSlider:focus {
+QAbstractScrollArea:focus, QSlider:focus, QLabel:focus {
     border: 1px solid #ffaa00;
 }
 )";

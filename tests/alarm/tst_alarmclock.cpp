@@ -2,8 +2,6 @@
 
 #include <QtTest>
 
-using Ring = AlarmClock::Ring;
-
 // Each step is one tick, "[@hh:mm:ss] [off] [yyyy-MM-dd] hh:mm:ss[.zzz] X" or "... +N X" for N
 // real seconds after the previous tick: @ sets a new alarm time (07:30 at first), off ticks
 // disarmed, a missing date is the previous tick's, X is the ring expected: - none, S with sound,
@@ -74,7 +72,7 @@ private slots:
                 else
                     now.setTime(QTime::fromString(word, Qt::ISODateWithMs));
             }
-            const Ring ring = clock.check(previous, now, alarm, armed);
+            const AlarmClock::Ring ring = clock.check(previous, now, alarm, armed);
             // None, WithSound, Silent; a z after the ring snoozes it.
             QVERIFY2(QString(QLatin1Char("-SQ"[int(ring)])) == expected.left(1), qPrintable(step));
             if (expected.endsWith(QLatin1Char('z')))

@@ -53,7 +53,7 @@ private slots:
         QFETCH(QString, row);
         const bool writable = row.section('|', 0, 0) != "-";
         putSettings("lang", row.section('|', 0, 0).toLatin1());
-        QDir().mkpath(writable ? QString() : setting("lang"));
+        QDir().mkpath(writable ? QString() : QStringLiteral("data/settings/tivora_lang.txt"));
         Settings dialog;
         dialog.show();
         child<QComboBox>(&dialog, "cbLanguage")->setCurrentIndex(row.section('|', 1, 1).toInt());
@@ -65,7 +65,8 @@ private slots:
         child<QAbstractButton>(&dialog, "btnAcceptChanges")->click();
         QTEST(boxes.join(QString()), "box");
         QCOMPARE(dialog.isVisible(), !writable);
-        QCOMPARE(get(setting("lang")) + get(setting("volume")) + get(setting("sa_index")),
+        QCOMPARE(get("data/settings/tivora_lang.txt") + get("data/settings/tivora_volume.txt") +
+                     get("data/settings/tivora_sa_index.txt"),
                  row.section('|', 2).toLatin1());
     }
 };

@@ -31,7 +31,6 @@ class TestStopwatch : public WindowTest
         stopwatchhooks::setClock([] { return fakeMs; });
         putSettings("lang", "1");
     }
-    void stop() override { stopwatchhooks::reset(); }
 
 private slots:
     void keepsItsTimeAndRoundsAcrossOpenings()

@@ -33,15 +33,11 @@ inline QByteArray get(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline QString setting(const QString &name)
-{
-    return QStringLiteral("data/settings/tivora_%1.txt").arg(name);
-}
-
 // Writes the settings files "lang volume ..." with the values "1|80|..."; "-" removes one.
 inline void putSettings(const QString &names, const QByteArray &values)
 {
     for (int i = 0; i < names.count(QLatin1Char(' ')) + 1; ++i)
-        put(setting(names.section(QLatin1Char(' '), i, i)),
+        put(QStringLiteral("data/settings/tivora_%1.txt")
+                .arg(names.section(QLatin1Char(' '), i, i)),
             values.split('|')[i] == "-" ? QByteArray() : values.split('|')[i]);
 }

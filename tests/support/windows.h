@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
@@ -42,8 +43,7 @@ inline QString shown(const QObject *window, const QString &names)
 // Each case runs in a fresh working folder and ends with no window left. A message box is
 // recorded as "title|text" and answered with the next of `answers` (a button's text or object
 // name) or its first button, unless `closing` is off; a file dialog records its folder and picks
-// the next of `files` (a name in that folder) or is cancelled; any other dialog is recorded by
-// its class name and closed.
+// the next of `files` or is cancelled; any other dialog is recorded by its class name and closed.
 class WindowTest : public QObject
 {
     Q_OBJECT
@@ -82,12 +82,10 @@ private:
             }
         } else if (auto *chooser = qobject_cast<QFileDialog *>(modal)) {
             folders << chooser->directory().absolutePath();
-            if (files.isEmpty()) {
-                chooser->reject();
-            } else {
-                chooser->selectFile(files.takeFirst());
-                static_cast<QDialog *>(chooser)->accept();
-            }
+            // Typed as a user would (selectFile() waits for the folder to be read), or cancelled.
+            auto *name = child<QLineEdit>(chooser, "fileNameEdit");
+            name->setText(files.isEmpty() ? QString() : files.takeFirst());
+            QMetaObject::invokeMethod(chooser, name->text().isEmpty() ? "reject" : "accept");
         } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
             dialogs << QString::fromLatin1(dialog->metaObject()->className());
             dialog->reject();
