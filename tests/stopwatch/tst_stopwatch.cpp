@@ -55,7 +55,8 @@ private slots:
             QStringLiteral("01|10|03|40"));
         fakeMs += 5000;
         QCOMPARE(press(second, "btnPause btnRound"), "01|10|08|40|Round 3: 01:10:08:40");
-        fakeMs += 5000;
+        fakeMs += 5000; // paused: it holds
+        QCOMPARE(press(second, ""), "01|10|08|40|Round 3: 01:10:08:40");
         QCOMPARE(press(second, "btnClearLog btnStop btnRound"), "00|00|00|00|Round 1: 00:00:00:00");
         press(second, "btnClearLog btnStart");
         fakeMs += 100 * 3600 * 1000;

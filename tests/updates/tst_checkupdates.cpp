@@ -2,6 +2,7 @@
 
 #include "windows.h"
 
+#include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
@@ -83,7 +84,9 @@ private slots:
         putSettings("lang ivn", files);
         serve(path);
         Opening open;
-        open.steps(44);
+        QCOMPARE(open.steps(44), QString()); // a frame and a text while it checks
+        QVERIFY(!child<QLabel>(&open.dialog, "lblLoading")->pixmap(Qt::ReturnByValue).isNull() &&
+                !shown(&open.dialog, QStringLiteral("lblTitleLoader")).isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(open.replies.count(), 44, 15000);
         QTEST(open.steps(1), "result");
     }
