@@ -22,9 +22,6 @@ public:
     // alarm's time of day (whole seconds). armed: whether the alarm is on.
     Ring check(const QDateTime &previous, const QDateTime &current, const QTime &alarm, bool armed);
 
-    // The alarm's date and time the last ring was for; invalid before any.
-    QDateTime lastRing() const { return m_lastRing; }
-
     // Rings again intervalMs after now, by the same lateness rule; disarming
     // or a new alarm time cancels it.
     void snooze(const QDateTime &now, qint64 intervalMs);

@@ -11,7 +11,7 @@ AlarmSound::AlarmSound(QObject *parent) : QObject(parent)
     m_limit.setSingleShot(true);
     // A coarse timer may end the sound up to 5% (half a minute) early.
     m_limit.setTimerType(Qt::PreciseTimer);
-    connect(&m_limit, &QTimer::timeout, this, &AlarmSound::limitRanOut);
+    connect(&m_limit, &QTimer::timeout, this, &AlarmSound::release);
 }
 
 AlarmSound::~AlarmSound()
@@ -26,7 +26,7 @@ void AlarmSound::start(const QString &path, int volume)
     m_fallback = path.isEmpty();
     play(m_fallback ? QUrl(QString::fromLatin1(kFallbackUrl))
                     : QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-    m_limit.start(m_limitMs);
+    m_limit.start(kDefaultLimitMs);
 }
 
 void AlarmSound::stop()
@@ -40,25 +40,9 @@ bool AlarmSound::isPlaying() const
     return m_player != nullptr;
 }
 
-bool AlarmSound::isFallback() const
-{
-    return m_fallback;
-}
-
-void AlarmSound::setLimit(int ms)
-{
-    m_limitMs = ms;
-}
-
-QUrl AlarmSound::source() const
-{
-    return m_player ? m_source : QUrl();
-}
-
 void AlarmSound::play(const QUrl &url)
 {
     ++m_generation;
-    m_source = url;
     m_player = std::make_unique<QMediaPlayer>();
     // The playlist is the player's child, so it goes when the player goes.
     auto *playlist = new QMediaPlaylist(m_player.get());
@@ -106,10 +90,4 @@ void AlarmSound::failed(quint64 generation)
     release();
     m_fallback = true;
     play(QUrl(QString::fromLatin1(kFallbackUrl)));
-}
-
-void AlarmSound::limitRanOut()
-{
-    release();
-    emit limitReached();
 }

@@ -30,29 +30,16 @@ public:
     void stop();
 
     bool isPlaying() const;
-    bool isFallback() const;
-    // How long the sound may ring before it stops by itself.
-    void setLimit(int ms);
-    int limit() const { return m_limitMs; }
-    // The media given to the player now; empty when nothing plays.
-    QUrl source() const;
-
-signals:
-    // The limit ran out and the sound stopped by itself.
-    void limitReached();
 
 private:
     void play(const QUrl &url);
     void release();
     void failed(quint64 generation);
-    void limitRanOut();
 
     std::unique_ptr<QMediaPlayer> m_player;
     QTimer m_limit;
-    QUrl m_source;
     // Tells apart the current player's queued failures from a released one's.
     quint64 m_generation = 0;
     int m_volume = 0;
     bool m_fallback = false;
-    int m_limitMs = kDefaultLimitMs;
 };

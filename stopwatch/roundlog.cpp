@@ -9,6 +9,14 @@ namespace {
 
 const Bilingual kRoundPrefix{"Round ", "Runde "};
 
+// The folder, "/" and the name, with ".txt" unless the name ends in it (in any case).
+QString exportFilePath(const QString &folder, const QString &fileName)
+{
+    const QString extension = QStringLiteral(".txt");
+    return folder + QLatin1Char('/') + fileName +
+           (fileName.endsWith(extension, Qt::CaseInsensitive) ? QString() : extension);
+}
+
 } // namespace
 
 std::optional<QString> roundLine(int languageCode, int number, const ClockTexts &clock)
@@ -19,13 +27,6 @@ std::optional<QString> roundLine(int languageCode, int number, const ClockTexts 
     const QStringList fields{clock.hours, clock.minutes, clock.seconds, clock.hundredths};
     return kRoundPrefix.in(*language) + QString::number(number) + QStringLiteral(": ") +
            fields.join(QLatin1Char(':'));
-}
-
-QString exportFilePath(const QString &folder, const QString &fileName)
-{
-    const QString extension = QStringLiteral(".txt");
-    return folder + QLatin1Char('/') + fileName +
-           (fileName.endsWith(extension, Qt::CaseInsensitive) ? QString() : extension);
 }
 
 ExportResult exportRoundLog(const QString &folder, const QString &fileName, const QString &log)

@@ -9,9 +9,6 @@
 // "Round 3: 00:01:01:20" for language 1, "Runde 3: ..." for 2, nullopt otherwise.
 std::optional<QString> roundLine(int languageCode, int number, const ClockTexts &clock);
 
-// The folder, "/" and the name, with ".txt" unless the name ends in it (in any case).
-QString exportFilePath(const QString &folder, const QString &fileName);
-
 enum class ExportResult {
     Written,
     NoTarget,   // empty folder or file name: nothing was written

@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 qint64 monotonicMilliseconds()
@@ -63,31 +62,20 @@ qint64 TimeKeeper::elapsedMilliseconds() const
     return m_accumulated + std::max<qint64>(0, m_clock() - m_segmentStart);
 }
 
-TimeFields timeFieldsOf(qint64 milliseconds)
+namespace {
+
+// "05" below ten, the decimal text otherwise (hours grow past two digits).
+QString twoDigitText(qint64 value)
 {
-    const qint64 tenths = std::max<qint64>(0, milliseconds) / 100;
-    TimeFields fields;
-    fields.hundredths = static_cast<int>(tenths % 10) * 10;
-    fields.seconds = static_cast<int>(tenths / 10 % 60);
-    fields.minutes = static_cast<int>(tenths / 600 % 60);
-    fields.hours =
-        static_cast<int>(std::min<qint64>(tenths / 36000, std::numeric_limits<int>::max()));
-    return fields;
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
+
+} // namespace
 
 ClockTexts clockTextsOf(qint64 milliseconds)
 {
-    const TimeFields fields = timeFieldsOf(milliseconds);
-    return {twoDigitText(fields.hours), twoDigitText(fields.minutes), twoDigitText(fields.seconds),
-            hundredthsText(fields.hundredths)};
-}
-
-QString twoDigitText(int value)
-{
-    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
-}
-
-QString hundredthsText(int hundredths)
-{
-    return QString::number(hundredths);
+    // Floored to the tenth of a second, as the display shows it.
+    const qint64 tenths = std::max<qint64>(0, milliseconds) / 100;
+    return {twoDigitText(tenths / 36000), twoDigitText(tenths / 600 % 60),
+            twoDigitText(tenths / 10 % 60), QString::number(tenths % 10 * 10)};
 }

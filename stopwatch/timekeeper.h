@@ -38,17 +38,6 @@ private:
     bool m_running = false;
 };
 
-// Elapsed time floored to the tenth of a second, split as the display shows it.
-struct TimeFields
-{
-    int hours = 0;
-    int minutes = 0;
-    int seconds = 0;
-    int hundredths = 0; // 0, 10, ... 90
-};
-
-TimeFields timeFieldsOf(qint64 milliseconds);
-
 // The four clock label texts, as the display shows them and a round copies them.
 struct ClockTexts
 {
@@ -60,8 +49,3 @@ struct ClockTexts
 
 // The display's texts for an elapsed time: "01", "05", "59", "0" or "10" to "90".
 ClockTexts clockTextsOf(qint64 milliseconds);
-
-// "05" below ten, the decimal text otherwise (hours grow past two digits).
-QString twoDigitText(int value);
-// "0" for a whole second, "10" to "90" otherwise.
-QString hundredthsText(int hundredths);

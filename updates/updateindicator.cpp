@@ -1,5 +1,7 @@
 #include "updates/updateindicator.h"
 
+#include <optional>
+
 namespace updateindicator {
 
 namespace {
@@ -10,6 +12,15 @@ const Bilingual kUpdateAvailable{
 const Bilingual kNoUpdate{"No updates available.", "Ingen oppdateringer tilgjengelig."};
 const Bilingual kUnreachable{"Could not reach the update server. Please try again later.",
                              "Kunne ikke nå oppdateringsserveren. Vennligst prøv igjen senere."};
+
+// The version an indicator text announces, as a whole base-10 integer with
+// blanks around it; nothing when the text holds no such number.
+std::optional<int> versionOf(const QString &text)
+{
+    bool isNumber = false;
+    const int version = text.trimmed().toInt(&isNumber, 10);
+    return isNumber ? std::optional<int>(version) : std::nullopt;
+}
 
 } // namespace
 
@@ -29,13 +40,6 @@ QString indicatorText(const QByteArray &body)
 {
     const int zero = body.indexOf('\0');
     return QString::fromUtf8(body.constData(), zero < 0 ? body.size() : zero);
-}
-
-std::optional<int> versionOf(const QString &text)
-{
-    bool isNumber = false;
-    const int version = text.trimmed().toInt(&isNumber, 10);
-    return isNumber ? std::optional<int>(version) : std::nullopt;
 }
 
 Verdict verdict(const QString &latestText, int installedVersion)

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QUrl>
 
-#include <optional>
-
 // The update indicator: where it is fetched, how its body becomes a version
 // number, and the verdict drawn from it. Window-free, so any caller can use it.
 namespace updateindicator {
@@ -25,9 +23,6 @@ QUrl downloadPageUrl();
 
 // The body decoded as UTF-8 up to its first zero byte (or its end).
 QString indicatorText(const QByteArray &body);
-// The version an indicator text announces, as a whole base-10 integer with
-// blanks around it; nothing when the text holds no such number.
-std::optional<int> versionOf(const QString &text);
 
 enum class Verdict { UpdateAvailable, NoUpdate, Unreachable };
 // Unreachable when no number was read: no reply came, or not a number.
