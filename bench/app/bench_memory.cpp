@@ -7,7 +7,7 @@
 #include "updates/checkupdates.h"
 #include "updates/updateindicator.h"
 
-#include "indicatorserver.h"
+#include "loopbackserver.h"
 #include "programdriver.h"
 #include "resident.h"
 
@@ -65,13 +65,12 @@ int main(int argc, char **argv)
     programdriver::copyShippedData(QStringLiteral(TIVORA_SOURCE_DIR "/data"), folder.path());
     QDir::setCurrent(folder.path());
 
-    IndicatorServer server;
+    LoopbackServer server;
     if (!server.isRunning()) {
         std::fprintf(stderr, "could not start the loopback server (python3)\n");
         return 1;
     }
-    server.serve("23");
-    updatehooks::setIndicatorUrl(server.url());
+    updatehooks::setIndicatorUrl(server.url(QStringLiteral("/200/0/0/23")));
 
     QElapsedTimer real;
     real.start();

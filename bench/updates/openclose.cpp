@@ -1,13 +1,12 @@
 // Opens and closes the update dialog 20 times against a server that answers
 // only after 3 s, so every opening closes with requests in flight, and prints
 // the heap in use after each closing. A flat column means nothing piles up.
-#include "indicatorserver.h"
+#include "loopbackserver.h"
+#include "resident.h"
 #include "updates/checkupdates.h"
 #include "updates/updateindicator.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QTest>
 
 #include <malloc.h>
@@ -22,18 +21,6 @@ long long heapInUse()
     return static_cast<long long>(info.uordblks + info.hblkhd);
 }
 
-long long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -42,16 +29,12 @@ int main(int argc, char *argv[])
     const int rounds = argc > 1 ? QByteArray(argv[1]).toInt() : 20;
     const int openMs = argc > 2 ? QByteArray(argv[2]).toInt() : 1000;
 
-    IndicatorServer server;
+    LoopbackServer server;
     if (!server.isRunning()) {
         std::fprintf(stderr, "could not start the test server\n");
         return 1;
     }
-    IndicatorServer::Answer slow;
-    slow.body = "5";
-    slow.delaySeconds = 3;
-    server.serve(IndicatorServer::kIndicatorPath, slow);
-    updatehooks::setIndicatorUrl(server.url());
+    updatehooks::setIndicatorUrl(server.url(QStringLiteral("/200/3/0/5")));
 
     std::printf("round  heap-in-use(bytes)  rss(KiB)  requests-sent\n");
     long long first = 0;
@@ -66,7 +49,7 @@ int main(int argc, char *argv[])
         // Let deferred deletions run before measuring.
         QTest::qWait(50);
         const long long heap = heapInUse();
-        std::printf("%5d  %18lld  %8lld  %13d\n", round, heap, residentKiB(), server.requests());
+        std::printf("%5d  %18lld  %8ld  %13d\n", round, heap, residentKiB(), server.requests());
         std::fflush(stdout);
         if (round == 1)
             first = heap;

@@ -79,7 +79,6 @@ private slots:
         }
         QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "noSuchSlot");
         child<QAction>(&window, "actionSend_feedback")->trigger();
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
         QCOMPARE(opened.size(), 3);
         QCOMPARE(boxes, QStringList{"Send feedback|No web browser could open the feedback page. "
                                     "Its address is:\n" +

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The update check's loopback server: GET /STATUS/DELAY/SIZE/BODY answers STATUS after DELAY
-seconds with BODY padded to SIZE bytes. Prints "PORT n", serves until its input closes."""
+seconds with BODY padded to SIZE bytes. Prints "PORT n", then "GET" per request till stdin ends."""
 import sys, threading, time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
@@ -10,6 +10,7 @@ class Handler(BaseHTTPRequestHandler):
     log_message = lambda *args: None
 
     def do_GET(self):
+        print("GET", flush=True)
         _, status, delay, size, body = self.path.split("/", 4)
         time.sleep(float(delay))
         self.send_response(int(status))
