@@ -202,8 +202,8 @@ MainWindow::~MainWindow()
 void MainWindow::readSettings()
 {
     using namespace settingsfiles;
-    if (const auto word = readFirstWord(kLanguage)) {
-        const auto language = texttable::loadedLanguage(this, toInt(*word));
+    if (const auto code = readInt(kLanguage)) {
+        const auto language = texttable::loadedLanguage(this, *code);
         if (language == Language::English)
             englishLang();
         else if (language == Language::Norwegian)

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <iterator>
+
 void desktop::prepare()
 {
     // No window draws with OpenGL, and GLX integration maps Mesa (50 MiB) at start-up.
@@ -10,9 +13,8 @@ void desktop::prepare()
     const char *const userScaling[] = {"QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
                                        "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
                                        "QT_DEVICE_PIXEL_RATIO"};
-    bool userScales = false;
-    for (const char *name : userScaling)
-        userScales = userScales || qEnvironmentVariableIsSet(name);
+    const bool userScales =
+        std::any_of(std::begin(userScaling), std::end(userScaling), qEnvironmentVariableIsSet);
     // The forms and the theme size in pixels, so only scaling whole windows reads at 200%;
     // the screen's factor would multiply a factor the user chose.
     if (!userScales)

@@ -126,10 +126,10 @@ void CheckUpdates::requestIndicator()
 
 void CheckUpdates::showStep(int step)
 {
-    const auto shown = loadersteps::stepAt(step);
+    const loadersteps::Step *shown = loadersteps::stepAt(step);
     if (!shown)
         return;
-    ui->lblLoading->setPixmap(QPixmap(shown->frame));
+    ui->lblLoading->setPixmap(QPixmap(QString::fromLatin1(shown->frame)));
     const QString text = shown->text.in(language());
     if (!text.isEmpty())
         ui->lblTitleLoader->setText(text);

@@ -13,15 +13,7 @@ constexpr char kFive[] = ":/images/resources/load_five.png";
 constexpr char kSix[] = ":/images/resources/load_six.png";
 constexpr char kSeven[] = ":/images/resources/load_seven.png";
 
-struct Row
-{
-    int step;
-    // Resource path of the frame.
-    const char *frame;
-    Bilingual text;
-};
-
-constexpr Row kRows[] = {
+constexpr Step kSteps[] = {
     {3, kOne, {"Checking for updates.", "Ser etter oppdateringer."}},
     {6, kTwo, {nullptr, nullptr}},
     {9, kThree, {"Checking for updates..", "Ser etter oppdateringer.."}},
@@ -40,14 +32,13 @@ constexpr Row kRows[] = {
 
 } // namespace
 
-std::optional<Step> stepAt(int step)
+const Step *stepAt(int step)
 {
-    for (const Row &row : kRows) {
-        if (row.step != step)
-            continue;
-        return Step{QString::fromLatin1(row.frame), row.text};
+    for (const Step &shown : kSteps) {
+        if (shown.step == step)
+            return &shown;
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 } // namespace loadersteps

@@ -2,10 +2,6 @@
 
 #include "app/bilingual.h"
 
-#include <QString>
-
-#include <optional>
-
 // The update check's loading animation: what each timer step shows.
 namespace loadersteps {
 
@@ -14,13 +10,14 @@ inline constexpr int kVerdictStep = 45;
 
 struct Step
 {
+    int step;
     // Resource path of the frame for the loading label.
-    QString frame;
+    const char *frame;
     // Progress text; empty when the step leaves the text as it is.
     Bilingual text;
 };
 
-// What a step between 1 and 44 puts on screen; nullopt for a step that changes nothing.
-std::optional<Step> stepAt(int step);
+// What a step between 1 and 44 puts on screen; null for a step that changes nothing.
+const Step *stepAt(int step);
 
 } // namespace loadersteps
