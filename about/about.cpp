@@ -1,7 +1,7 @@
 #include "about/about.h"
 #include "ui_about.h"
 
-#include "app/theme.h"
+#include "kit/theme.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #include "alarm/alarmfile.h"
 
-#include "app/textfile.h"
+#include "kit/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>

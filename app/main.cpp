@@ -1,5 +1,5 @@
 #include "alarm/mainwindow.h"
-#include "app/desktop.h"
+#include "kit/desktop.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "articles/articles.h"
 #include "ui_articles.h"
 
-#include "app/theme.h"
+#include "kit/theme.h"
 #include "settings/settingsfiles.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/texttable.h"
+#include "kit/texttable.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #include "settings/settings.h"
 #include "ui_settings.h"
 
-#include "app/choosers.h"
-#include "app/theme.h"
+#include "kit/choosers.h"
+#include "kit/theme.h"
 #include "settings/savesequence.h"
 #include "settings/settingsfiles.h"
 

@@ -1,6 +1,6 @@
 #include "settings/settingsfiles.h"
 
-#include "app/textfile.h"
+#include "kit/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>

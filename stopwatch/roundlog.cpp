@@ -1,7 +1,7 @@
 #include "stopwatch/roundlog.h"
 
-#include "app/bilingual.h"
-#include "app/textfile.h"
+#include "kit/bilingual.h"
+#include "kit/textfile.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 #include "stopwatch/stopwatch.h"
 #include "ui_stopwatch.h"
 
-#include "app/bilingual.h"
-#include "app/choosers.h"
-#include "app/theme.h"
+#include "kit/bilingual.h"
+#include "kit/choosers.h"
+#include "kit/theme.h"
 #include "settings/settingsfiles.h"
 #include "stopwatch/roundlog.h"
 #include "stopwatch/timekeeper.h"

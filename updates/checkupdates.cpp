@@ -1,7 +1,7 @@
 #include "updates/checkupdates.h"
 #include "ui_checkupdates.h"
 
-#include "app/theme.h"
+#include "kit/theme.h"
 #include "settings/settingsfiles.h"
 #include "updates/loadersteps.h"
 #include "updates/updateindicator.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/bilingual.h"
+#include "kit/bilingual.h"
 
 // The update check's loading animation: what each timer step shows.
 namespace loadersteps {

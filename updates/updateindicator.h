@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/bilingual.h"
+#include "kit/bilingual.h"
 
 #include <QByteArray>
 #include <QString>

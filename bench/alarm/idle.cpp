@@ -6,7 +6,7 @@
 // With TIVORA_XVFB_PID set (scripts/with-x) it also counts the X server's time.
 
 #include "alarm/mainwindow.h"
-#include "app/desktop.h"
+#include "kit/desktop.h"
 
 #include <QApplication>
 #include <QDateTime>

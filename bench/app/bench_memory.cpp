@@ -3,7 +3,7 @@
 // the five dialogs opened and closed in turn, update checks against a
 // loopback server. A leak shows as memory growing with the hour.
 #include "alarm/mainwindow.h"
-#include "app/desktop.h"
+#include "kit/desktop.h"
 #include "updates/checkupdates.h"
 #include "updates/updateindicator.h"
 

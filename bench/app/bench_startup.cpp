@@ -3,7 +3,7 @@
 // re-runs itself as the measured child, on the offscreen platform unless
 // QT_QPA_PLATFORM names another.
 #include "alarm/mainwindow.h"
-#include "app/desktop.h"
+#include "kit/desktop.h"
 #include "resident.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "about/about.h"
 #include "alarm/mainwindow.h"
-#include "app/desktop.h"
+#include "kit/desktop.h"
 #include "articles/articles.h"
 #include "settings/settings.h"
 #include "stopwatch/stopwatch.h"
@@ -125,7 +125,7 @@ private slots:
     void everyResourceTheCodeNamesLoads()
     {
         QString code;
-        for (const char *folder : {"app", "alarm", "settings", "stopwatch", "updates", "about"}) {
+        for (const char *folder : {"kit", "alarm", "settings", "stopwatch", "updates", "about"}) {
             QDirIterator files(QStringLiteral(TIVORA_SOURCE_DIR "/") + QLatin1String(folder));
             while (files.hasNext())
                 code += QString::fromUtf8(get(files.next()));

@@ -1,4 +1,4 @@
-#include "app/desktop.h"
+#include "kit/desktop.h"
 
 #include <QCoreApplication>
 

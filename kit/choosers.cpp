@@ -1,4 +1,4 @@
-#include "app/choosers.h"
+#include "kit/choosers.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/textfile.h"
+#include "kit/textfile.h"
 
 #include <QSaveFile>
 #include <QTextStream>

@@ -1,4 +1,4 @@
-#include "app/texttable.h"
+#include "kit/texttable.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "app/theme.h"
+#include "kit/theme.h"
 
 namespace theme {
 
