@@ -1,5 +1,7 @@
 #include "alarm/alarmsound.h"
 
+#include "alarm/alarm.h"
+
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QMediaPlaylist>
@@ -38,6 +40,15 @@ void AlarmSound::stop()
 bool AlarmSound::isPlaying() const
 {
     return m_player != nullptr;
+}
+
+void AlarmSound::follow(const Alarm &alarm, int volume)
+{
+    connect(&alarm, &Alarm::rang, this, [this, &alarm, volume](bool withSound) {
+        if (withSound)
+            start(alarm.sound(), volume);
+    });
+    connect(&alarm, &Alarm::ended, this, &AlarmSound::stop);
 }
 
 void AlarmSound::play(const QUrl &url)

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class Alarm;
 class QMediaPlayer;
 
 // The alarm's sound: loops a file until stopped, falls back to the bundled
@@ -30,6 +31,9 @@ public:
     void stop();
 
     bool isPlaying() const;
+
+    // Plays the alarm's sound at volume each time it rings with sound, until the ring ends.
+    void follow(const Alarm &alarm, int volume);
 
 private:
     void play(const QUrl &url);

@@ -2,13 +2,12 @@
 #include "ui_mainwindow.h"
 
 #include "about/about.h"
-#include "alarm/alarmclock.h"
-#include "alarm/alarmfile.h"
-#include "alarm/alarmsound.h"
+#include "alarm/alarm.h"
 #include "alarm/steadysize.h"
-#include "kit/choosers.h"
-#include "kit/theme.h"
 #include "articles/articles.h"
+#include "kit/choosers.h"
+#include "kit/texttable.h"
+#include "kit/theme.h"
 #include "settings/settings.h"
 #include "settings/settingsfiles.h"
 #include "stopwatch/stopwatch.h"
@@ -20,35 +19,11 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
 
-// Process-wide values, zero at program start; they outlive any one window.
-struct State
-{
-    int volume = 0;
-    int tooltips = 0;
-    bool alarmActive = false;
-    std::optional<Language> language;
-    AlarmClock alarmClock;
-    QDateTime lastTick;
-    bool saveFailed = false;
-    qint64 snoozeMs = 10 * 60 * 1000;
-    std::function<QDateTime()> clock;
-    std::function<void()> ringObserver;
-};
-
-State state;
-
-// Ticks land this long after a wall-clock second boundary, safely past it.
-constexpr int kAfterBoundaryMs = 1;
-
 const QString kTimeFormat = QStringLiteral("hh:mm:ss");
-
-// A change to the alarm is saved this long after it, unless more changes follow.
-constexpr int kSaveDelayMs = 500;
 
 const Bilingual kActiveStatus{"Alarm currently active", "Alarm aktivert"};
 const Bilingual kInactiveStatus{"Alarm currently not active", "Alarm ikke aktivert"};
@@ -132,59 +107,58 @@ const texttable::Table kTexts{
     {"actionHelp", Property::Text, {"Information", "Informasjon"}},
 };
 
-QDateTime now()
-{
-    return state.clock ? state.clock() : QDateTime::currentDateTime();
-}
-
-// The language of the window's texts; the form's own are English.
-Language shownLanguage()
-{
-    return state.language.value_or(Language::English);
-}
-
 // Every dialog is a local, parentless, modal object that lives for one run.
-template <typename Dialog> void runDialog()
+void runModal(QDialog &dialog)
 {
-    Dialog dialog;
     dialog.setModal(true);
     dialog.exec();
 }
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), clockTimer(new QTimer(this)),
-      saveTimer(new QTimer(this)), alarmSound(new AlarmSound(this))
+MainWindow::MainWindow(const Objects &objects, QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), objects(objects)
 {
     setStyleSheet(theme::darkTheme());
     ui->setupUi(this);
-    readSettings();
-    restoreAlarm();
+    if (const auto code = settingsfiles::readInt(settingsfiles::kLanguage)) {
+        const auto read = texttable::loadedLanguage(this, *code);
+        if (read == Language::English)
+            englishLang();
+        else if (read == Language::Norwegian)
+            norwegianLang();
+    }
+    if (!objects.preferences.tooltips)
+        hideToolTips();
 
-    // Connected after the restore, so a damaged file stays until the user changes the alarm.
-    saveTimer->setSingleShot(true);
-    connect(saveTimer, &QTimer::timeout, this, &MainWindow::saveAlarm);
-    const auto changed = [this] {
-        if (!saveTimer->isActive())
-            saveTimer->start(kSaveDelayMs);
-    };
-    connect(ui->teSetTime, &QTimeEdit::timeChanged, this, changed);
-    connect(ui->cbReason, QOverload<int>::of(&QComboBox::currentIndexChanged), this, changed);
-    connect(ui->pteDescription, &QPlainTextEdit::textChanged, this, changed);
-    connect(ui->rbtnAlarmActive, &QRadioButton::toggled, this, changed);
-    connect(ui->rbtnAlarmNotActive, &QRadioButton::toggled, this, changed);
+    Alarm &alarm = objects.alarm;
+    ui->teSetTime->setTime(alarm.time());
+    ui->cbReason->setCurrentIndex(alarm.reason());
+    ui->pteDescription->setPlainText(alarm.description());
+    if (const auto armed = alarm.armed())
+        (*armed ? ui->rbtnAlarmActive : ui->rbtnAlarmNotActive)->setChecked(true);
+    ui->tbFilePath->setText(alarm.sound());
+    showAlarmState();
 
-    alarmSound->setObjectName(QStringLiteral("alarmSound"));
-    clockTimer->setObjectName(QStringLiteral("clockTimer"));
-    clockTimer->setSingleShot(true);
-    clockTimer->setTimerType(Qt::PreciseTimer);
-    connect(clockTimer, &QTimer::timeout, this, &MainWindow::showTime);
-    // The status line and an alarm set to the current second react at once.
-    connect(ui->teSetTime, &QTimeEdit::timeChanged, this, &MainWindow::showTime);
-    connect(ui->rbtnAlarmActive, &QRadioButton::toggled, this, &MainWindow::showTime);
-    connect(ui->rbtnAlarmNotActive, &QRadioButton::toggled, this, &MainWindow::showTime);
-    showTime();
+    // Connected after the form shows the alarm, so showing it is no change to save.
+    connect(ui->teSetTime, &QTimeEdit::timeChanged, &alarm, &Alarm::setTime);
+    connect(ui->cbReason, QOverload<int>::of(&QComboBox::currentIndexChanged), &alarm,
+            &Alarm::setReason);
+    connect(ui->pteDescription, &QPlainTextEdit::textChanged, &alarm,
+            [this] { this->objects.alarm.setDescription(ui->pteDescription->toPlainText()); });
+    connect(ui->rbtnAlarmActive, &QRadioButton::toggled, &alarm, [this](bool checked) {
+        if (checked)
+            this->objects.alarm.setArmed(true);
+    });
+    connect(ui->rbtnAlarmNotActive, &QRadioButton::toggled, &alarm, [this](bool checked) {
+        if (checked)
+            this->objects.alarm.setArmed(false);
+    });
+    connect(&alarm, &Alarm::ticked, this, &MainWindow::showTime);
+    connect(&alarm, &Alarm::changed, this, &MainWindow::showAlarmState);
+    // Queued, so the ring's sound starts and the clock ticks on before the box waits for the user.
+    connect(&alarm, &Alarm::rang, this, &MainWindow::showRing, Qt::QueuedConnection);
+
     // Its text changes every second; at a steady size that repaints the label alone.
     steadysize::hold(ui->lblClock);
     // A focused time editor repaints twice a second for its blinking cursor,
@@ -194,100 +168,35 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    if (saveTimer->isActive())
-        saveAlarm();
     delete ui;
-}
-
-void MainWindow::readSettings()
-{
-    using namespace settingsfiles;
-    if (const auto code = readInt(kLanguage)) {
-        const auto language = texttable::loadedLanguage(this, *code);
-        if (language == Language::English)
-            englishLang();
-        else if (language == Language::Norwegian)
-            norwegianLang();
-    }
-    if (const auto path = readFirstLine(kStoredAudio))
-        ui->tbFilePath->setText(*path);
-    if (const auto value = readInt(kVolume))
-        state.volume = *value;
-    if (const auto flag = readInt(kTooltips)) {
-        state.tooltips = *flag;
-        if (state.tooltips == 0)
-            hideToolTips();
-    }
 }
 
 void MainWindow::showTime()
 {
-    const QDateTime current = now();
-    // Re-armed first, so the clock goes on inside the alarm box's loop.
-    clockTimer->start(1000 - current.time().msec() + kAfterBoundaryMs);
-    ui->lblClock->setText(current.time().toString(kTimeFormat));
-    // Neither button checked: the alarm keeps what it had.
-    if (ui->rbtnAlarmActive->isChecked() || ui->rbtnAlarmNotActive->isChecked())
-        state.alarmActive = ui->rbtnAlarmActive->isChecked();
-
-    const AlarmClock::Ring decision =
-        state.alarmClock.check(state.lastTick, current, ui->teSetTime->time(), state.alarmActive);
-    state.lastTick = current;
-    showAlarmState();
-    if (decision != AlarmClock::Ring::None)
-        ring(decision == AlarmClock::Ring::WithSound);
+    ui->lblClock->setText(objects.alarm.now().time().toString(kTimeFormat));
 }
 
 void MainWindow::showAlarmState()
 {
-    const bool armed = ui->rbtnAlarmActive->isChecked();
-    const bool disarmed = ui->rbtnAlarmNotActive->isChecked();
-    // With neither button checked the line keeps its text.
-    const Language language = shownLanguage();
-    const QDateTime snoozedUntil = state.alarmClock.snoozedUntil();
-    if (state.saveFailed)
-        ui->lblAlarmStatus->setText(kNotSaved.in(language));
+    const Alarm &alarm = objects.alarm;
+    const Language shown = language.value_or(Language::English);
+    const QDateTime snoozedUntil = alarm.snoozedUntil();
+    if (alarm.saveFailed())
+        ui->lblAlarmStatus->setText(kNotSaved.in(shown));
     else if (snoozedUntil.isValid())
         ui->lblAlarmStatus->setText(
-            kSnoozedUntil.in(language).arg(snoozedUntil.time().toString(QStringLiteral("hh:mm"))));
-    else if (armed || disarmed)
-        ui->lblAlarmStatus->setText(
-            state.language ? (armed ? kActiveStatus : kInactiveStatus).in(language) : QString());
+            kSnoozedUntil.in(shown).arg(snoozedUntil.time().toString(QStringLiteral("hh:mm"))));
+    else if (const auto armed = alarm.armed())
+        ui->lblAlarmStatus->setText(language ? (*armed ? kActiveStatus : kInactiveStatus).in(shown)
+                                             : QString());
 }
 
-void MainWindow::restoreAlarm()
+void MainWindow::showRing()
 {
-    const alarmfile::Alarm saved = alarmfile::read();
-    if (saved.time)
-        ui->teSetTime->setTime(*saved.time);
-    if (saved.reason && *saved.reason < ui->cbReason->count())
-        ui->cbReason->setCurrentIndex(*saved.reason);
-    if (saved.description)
-        ui->pteDescription->setPlainText(*saved.description);
-    if (saved.armed)
-        (*saved.armed ? ui->rbtnAlarmActive : ui->rbtnAlarmNotActive)->setChecked(true);
-}
-
-void MainWindow::saveAlarm()
-{
-    saveTimer->stop();
-    alarmfile::Alarm alarm{ui->teSetTime->time(), ui->cbReason->currentIndex(),
-                           ui->pteDescription->toPlainText(), std::nullopt};
-    if (ui->rbtnAlarmActive->isChecked() || ui->rbtnAlarmNotActive->isChecked())
-        alarm.armed = ui->rbtnAlarmActive->isChecked();
-    state.saveFailed = !alarmfile::write(alarm);
-    showAlarmState();
-}
-
-void MainWindow::ring(bool withSound)
-{
-    if (withSound)
-        alarmSound->start(ui->tbFilePath->text(), state.volume);
-    if (state.ringObserver)
-        state.ringObserver();
     QMessageBox box(QMessageBox::Information, ui->cbReason->currentText(),
-                    ui->pteDescription->toPlainText(), QMessageBox::Ok, this);
-    QPushButton *snooze = box.addButton(kSnooze.in(shownLanguage()), QMessageBox::ActionRole);
+                    objects.alarm.description(), QMessageBox::Ok, this);
+    QPushButton *snooze =
+        box.addButton(kSnooze.in(language.value_or(Language::English)), QMessageBox::ActionRole);
     snooze->setObjectName(QStringLiteral("btnSnooze"));
     box.setEscapeButton(QMessageBox::Ok);
     // Wide enough for the window manager to show the whole reason in the title bar.
@@ -297,10 +206,10 @@ void MainWindow::ring(bool withSound)
                                       0),
                       grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
-    alarmSound->stop();
     if (box.clickedButton() == snooze)
-        state.alarmClock.snooze(now(), state.snoozeMs);
-    showAlarmState();
+        objects.alarm.snooze();
+    else
+        objects.alarm.stop();
 }
 
 void MainWindow::hideToolTips()
@@ -310,10 +219,10 @@ void MainWindow::hideToolTips()
         widget->setToolTip(QString());
 }
 
-void MainWindow::applyLanguage(Language language)
+void MainWindow::applyLanguage(Language applied)
 {
-    texttable::apply(this, kTexts, language);
-    state.language = language;
+    texttable::apply(this, kTexts, applied);
+    language = applied;
 }
 
 void MainWindow::englishLang()
@@ -329,8 +238,10 @@ void MainWindow::norwegianLang()
 void MainWindow::on_btnOpenFile_clicked()
 {
     const QString path = choosers::audioFile(this, ui->tbFilePath->text());
-    if (!path.isEmpty())
-        ui->tbFilePath->setText(path);
+    if (path.isEmpty())
+        return;
+    ui->tbFilePath->setText(path);
+    objects.alarm.setSound(path);
 }
 
 void MainWindow::on_actionExit_triggered()
@@ -347,14 +258,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::mayQuit()
 {
-    if (!ui->rbtnAlarmActive->isChecked())
+    if (!objects.alarm.armed().value_or(false))
         return true;
-    const Language language = shownLanguage();
+    const Language shown = language.value_or(Language::English);
     QMessageBox box(QMessageBox::Question, windowTitle(),
-                    kQuitArmed.in(language).arg(ui->teSetTime->time().toString(kTimeFormat)),
+                    kQuitArmed.in(shown).arg(objects.alarm.time().toString(kTimeFormat)),
                     QMessageBox::Yes | QMessageBox::No, this);
-    box.button(QMessageBox::Yes)->setText(kYes.in(language));
-    box.button(QMessageBox::No)->setText(kNo.in(language));
+    box.button(QMessageBox::Yes)->setText(kYes.in(shown));
+    box.button(QMessageBox::No)->setText(kNo.in(shown));
     // Enter keeps the alarm; quitting takes a deliberate Yes.
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -362,65 +273,41 @@ bool MainWindow::mayQuit()
 
 void MainWindow::on_actionSettings_triggered()
 {
-    runDialog<Settings>();
+    Settings dialog;
+    runModal(dialog);
 }
 
 void MainWindow::on_actionAbout_triggered()
 {
-    runDialog<About>();
+    About dialog;
+    runModal(dialog);
 }
 
 void MainWindow::on_actionStopwatch_triggered()
 {
-    runDialog<Stopwatch>();
+    Stopwatch dialog(objects.stopwatch);
+    runModal(dialog);
 }
 
 void MainWindow::on_actionSend_feedback_triggered()
 {
     if (QDesktopServices::openUrl(QUrl(kFeedbackPage, QUrl::TolerantMode)))
         return;
-    const Language language = shownLanguage();
-    QMessageBox box(QMessageBox::Information, kNoBrowser.title.in(language),
-                    kNoBrowser.text.in(language).arg(kFeedbackPage), QMessageBox::Ok, this);
+    const Language shown = language.value_or(Language::English);
+    QMessageBox box(QMessageBox::Information, kNoBrowser.title.in(shown),
+                    kNoBrowser.text.in(shown).arg(kFeedbackPage), QMessageBox::Ok, this);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 
 void MainWindow::on_actionCheck_for_updates_triggered()
 {
-    runDialog<CheckUpdates>();
+    CheckUpdates dialog(objects.updates);
+    runModal(dialog);
 }
 
 void MainWindow::on_actionHelp_triggered()
 {
-    runDialog<Articles>();
+    Articles dialog(objects.articles);
+    runModal(dialog);
 }
-
-namespace alarmhooks {
-
-void setClock(std::function<QDateTime()> now)
-{
-    state.clock = std::move(now);
-}
-
-void setRingObserver(std::function<void()> observer)
-{
-    state.ringObserver = std::move(observer);
-}
-
-void setSnoozeInterval(qint64 ms)
-{
-    state.snoozeMs = ms;
-}
-
-void reset()
-{
-    state = State();
-}
-
-const texttable::Table &texts()
-{
-    return kTexts;
-}
-
-} // namespace alarmhooks

@@ -1,25 +1,41 @@
 #pragma once
 
-#include "kit/texttable.h"
+#include "kit/bilingual.h"
 
-#include <QDateTime>
 #include <QMainWindow>
 
-#include <functional>
+#include <optional>
 
-class AlarmSound;
-class QTimer;
+class Alarm;
+class HelpArticles;
+class StopwatchSession;
+class UpdateCheck;
+namespace settingsfiles {
+struct Preferences;
+}
 
 namespace Ui {
 class MainWindow;
 }
 
+// The alarm's view and editor: it shows the time and the alarm, edits it, shows its box when it
+// rings, and opens the dialogs.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // What lives for the whole run: the window shows the alarm and hands the rest to its dialogs.
+    struct Objects
+    {
+        Alarm &alarm;
+        const settingsfiles::Preferences &preferences;
+        StopwatchSession &stopwatch;
+        UpdateCheck &updates;
+        HelpArticles &articles;
+    };
+
+    explicit MainWindow(const Objects &objects, QWidget *parent = nullptr);
     ~MainWindow() override;
 
 private slots:
@@ -41,34 +57,13 @@ protected:
 private:
     // Asks first while an alarm is armed, which cannot ring once Tivora is closed.
     bool mayQuit();
-    void readSettings();
-    void applyLanguage(Language language);
+    void applyLanguage(Language applied);
     void showAlarmState();
-    void restoreAlarm();
-    void saveAlarm();
-    void ring(bool withSound);
+    void showRing();
     void hideToolTips();
 
-    // Members are only the objects this window owns; its values live in the module.
     Ui::MainWindow *ui;
-    QTimer *clockTimer;
-    QTimer *saveTimer;
-    AlarmSound *alarmSound;
+    const Objects objects;
+    // The language of the window's texts; none keeps the form's own.
+    std::optional<Language> language;
 };
-
-// The alarm module's process-wide state, reached from tests and benchmarks.
-namespace alarmhooks {
-
-// Where the clock and the alarm take the local time from; empty: the system clock.
-void setClock(std::function<QDateTime()> now);
-// Called each time the alarm rings, after its sound (if any) has started and
-// before its box shows.
-void setRingObserver(std::function<void()> observer);
-// How long a snoozed alarm waits before it rings again.
-void setSnoozeInterval(qint64 ms);
-// Everything back to program start, hooks included.
-void reset();
-// The main window's texts in both languages.
-const texttable::Table &texts();
-
-} // namespace alarmhooks

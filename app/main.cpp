@@ -1,4 +1,4 @@
-#include "alarm/mainwindow.h"
+#include "app/program.h"
 #include "kit/desktop.h"
 
 #include <QApplication>
@@ -9,7 +9,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Lets Wayland and the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Tivora"));
-    MainWindow window;
+    Program program;
+    MainWindow window(program.objects());
     window.show();
+    program.alarm.start();
     return app.exec();
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "kit/texttable.h"
-
 #include <QDialog>
 
+class HelpArticles;
 class QModelIndex;
 
 namespace Ui {
@@ -16,26 +15,13 @@ class Articles : public QDialog
     Q_OBJECT
 
 public:
-    explicit Articles(QWidget *parent = nullptr);
+    explicit Articles(HelpArticles &articles, QWidget *parent = nullptr);
     ~Articles() override;
 
 private slots:
-    void addArticles();
-    void loadLanguage();
     void on_listArticles_doubleClicked(const QModelIndex &index);
-    void readFile();
 
 private:
-    // Members are only the objects this window owns; its values live in the module.
     Ui::Articles *ui;
+    HelpArticles &articles;
 };
-
-// The help module's process-wide state, reached from tests.
-namespace articlehooks {
-
-// Language and chosen article back to program start.
-void reset();
-// The article list's titles in both languages.
-const texttable::Table &texts();
-
-} // namespace articlehooks

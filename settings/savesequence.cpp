@@ -16,7 +16,7 @@ QString flag(bool on)
 std::vector<File> run(const Choices &choices)
 {
     using namespace settingsfiles;
-    if (!writeValue(kLanguage, QString::number(choices.languageCode)))
+    if (!writeValue(kLanguage, QString::number(codeOf(choices.language))))
         return {File::Language};
 
     std::vector<File> failed;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/bilingual.h"
+
 #include <QString>
 
 #include <vector>
@@ -9,7 +11,7 @@ namespace savesequence {
 
 struct Choices
 {
-    int languageCode = 1;
+    Language language = Language::English;
     bool storeAudio = false;
     QString audioPath;
     int volume = 0;

@@ -2,6 +2,7 @@
 #include "ui_settings.h"
 
 #include "kit/choosers.h"
+#include "kit/texttable.h"
 #include "kit/theme.h"
 #include "settings/savesequence.h"
 #include "settings/settingsfiles.h"
@@ -39,8 +40,8 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
 {
     setStyleSheet(theme::darkTheme());
     ui->setupUi(this);
-    ui->cbLanguage->addItem(QStringLiteral("English"));
-    ui->cbLanguage->addItem(QStringLiteral("Norwegian"));
+    ui->cbLanguage->addItem(QStringLiteral("English"), codeOf(Language::English));
+    ui->cbLanguage->addItem(QStringLiteral("Norwegian"), codeOf(Language::Norwegian));
     readSettings();
 }
 
@@ -55,9 +56,8 @@ void Settings::readSettings()
 
     if (const auto line = readFirstLine(kLanguage)) {
         if (const auto language = texttable::loadedLanguage(this, toInt(*line))) {
-            const bool english = *language == Language::English;
-            ui->cbLanguage->setCurrentIndex(english ? 0 : 1);
-            if (english)
+            ui->cbLanguage->setCurrentIndex(ui->cbLanguage->findData(codeOf(*language)));
+            if (*language == Language::English)
                 langEnglish();
             else
                 langNorwegian();
@@ -99,7 +99,8 @@ std::optional<bool> Settings::flagOrError(int value, const char *errorText)
 void Settings::on_btnAcceptChanges_clicked()
 {
     savesequence::Choices choices;
-    choices.languageCode = ui->cbLanguage->currentText() == QLatin1String("Norwegian") ? 2 : 1;
+    choices.language =
+        languageOf(ui->cbLanguage->currentData().toInt()).value_or(Language::English);
     choices.tooltips = ui->cbTooltips->isChecked();
     choices.storeAudio = ui->rbtnStoreAudio->isChecked();
     choices.audioPath = ui->tbStoredAudio->text();
@@ -114,8 +115,8 @@ void Settings::on_btnAcceptChanges_clicked()
     }
 
     // In the language just chosen, whatever the dialog's own texts are.
-    const Language saved = choices.languageCode == 2 ? Language::Norwegian : Language::English;
-    QMessageBox::information(this, kSaved.title.in(saved), kSaved.text.in(saved));
+    QMessageBox::information(this, kSaved.title.in(choices.language),
+                             kSaved.text.in(choices.language));
     hide();
 }
 
@@ -140,12 +141,3 @@ void Settings::langNorwegian()
 {
     texttable::apply(this, kTexts, Language::Norwegian);
 }
-
-namespace settingshooks {
-
-const texttable::Table &texts()
-{
-    return kTexts;
-}
-
-} // namespace settingshooks

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "kit/texttable.h"
-
 #include <QDialog>
 
 #include <optional>
@@ -31,13 +29,5 @@ private:
     // 0 or 1 as false or true; any other value shows the "Error" box with errorText.
     std::optional<bool> flagOrError(int value, const char *errorText);
 
-    // Members are only the objects this window owns; it keeps no values.
     Ui::Settings *ui;
 };
-
-namespace settingshooks {
-
-// The settings dialog's texts in both languages.
-const texttable::Table &texts();
-
-} // namespace settingshooks

@@ -82,6 +82,24 @@ std::optional<int> readInt(const QString &path)
     return toInt(*word);
 }
 
+std::optional<Language> readLanguage(std::optional<Language> kept)
+{
+    const auto code = readInt(kLanguage);
+    return code ? languageOf(*code) : kept;
+}
+
+Preferences readPreferences()
+{
+    Preferences preferences;
+    if (const auto path = readFirstLine(kStoredAudio))
+        preferences.storedSound = *path;
+    if (const auto volume = readInt(kVolume))
+        preferences.volume = *volume;
+    if (const auto flag = readInt(kTooltips))
+        preferences.tooltips = *flag != 0;
+    return preferences;
+}
+
 bool writeValue(const QString &path, const QString &text)
 {
     // An unencodable character would be written as '?': a different path, not a saved one.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/bilingual.h"
+
 #include <QString>
 
 #include <optional>
@@ -32,6 +34,22 @@ std::optional<QString> readFirstWord(const QString &path);
 std::optional<QString> readFirstLine(const QString &path);
 // First word converted by toInt.
 std::optional<int> readInt(const QString &path);
+
+// The language the language file's first word names, or none when it names neither; `kept`
+// when the file cannot be read, so a window goes on in the language it read last.
+std::optional<Language> readLanguage(std::optional<Language> kept);
+
+// What the main window and the alarm's sound take from the settings files, once, at start.
+struct Preferences
+{
+    // The stored sound's path, the alarm's sound until the user chooses another.
+    QString storedSound;
+    // Handed to the player unchanged.
+    int volume = 0;
+    // Off only when the tooltips file says 0.
+    bool tooltips = true;
+};
+Preferences readPreferences();
 
 // Replaces the file's content with text in the locale's encoding, no line
 // terminator, atomically: the file holds either its old or its new content.

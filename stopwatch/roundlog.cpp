@@ -1,6 +1,5 @@
 #include "stopwatch/roundlog.h"
 
-#include "kit/bilingual.h"
 #include "kit/textfile.h"
 
 #include <QStringList>
@@ -19,13 +18,10 @@ QString exportFilePath(const QString &folder, const QString &fileName)
 
 } // namespace
 
-std::optional<QString> roundLine(int languageCode, int number, const ClockTexts &clock)
+QString roundLine(Language language, int number, const ClockTexts &clock)
 {
-    const auto language = languageOf(languageCode);
-    if (!language)
-        return std::nullopt;
     const QStringList fields{clock.hours, clock.minutes, clock.seconds, clock.hundredths};
-    return kRoundPrefix.in(*language) + QString::number(number) + QStringLiteral(": ") +
+    return kRoundPrefix.in(language) + QString::number(number) + QStringLiteral(": ") +
            fields.join(QLatin1Char(':'));
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "kit/bilingual.h"
 #include "stopwatch/timekeeper.h"
 
 #include <QString>
 
-#include <optional>
-
-// "Round 3: 00:01:01:20" for language 1, "Runde 3: ..." for 2, nullopt otherwise.
-std::optional<QString> roundLine(int languageCode, int number, const ClockTexts &clock);
+// "Round 3: 00:01:01:20" in English, "Runde 3: 00:01:01:20" in Norwegian.
+QString roundLine(Language language, int number, const ClockTexts &clock);
 
 enum class ExportResult {
     Written,

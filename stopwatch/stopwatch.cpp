@@ -1,30 +1,16 @@
 #include "stopwatch/stopwatch.h"
 #include "ui_stopwatch.h"
 
-#include "kit/bilingual.h"
 #include "kit/choosers.h"
+#include "kit/texttable.h"
 #include "kit/theme.h"
-#include "settings/settingsfiles.h"
 #include "stopwatch/roundlog.h"
-#include "stopwatch/timekeeper.h"
+#include "stopwatch/stopwatchsession.h"
 
 #include <QMessageBox>
 #include <QTimer>
 
-#include <utility>
-
 namespace {
-
-// Process-wide values, zero at program start; they outlive every dialog.
-struct State
-{
-    TimeKeeper keeper;
-    int roundCount = 0;
-    int languageCode = 0;
-    QString lastExportFolder;
-};
-
-State state;
 
 const BilingualBox kExportSucceeded{{"Export successful", "Eksportering vellykket"},
                                     {"You have successfully exported the round log.",
@@ -103,26 +89,8 @@ const texttable::Table kTexts{
 
 } // namespace
 
-namespace stopwatchhooks {
-
-void setClock(std::function<qint64()> clock)
-{
-    state.keeper.setClock(std::move(clock));
-}
-
-void reset()
-{
-    state = State();
-}
-
-const texttable::Table &texts()
-{
-    return kTexts;
-}
-
-} // namespace stopwatchhooks
-
-Stopwatch::Stopwatch(QWidget *parent) : QDialog(parent), ui(new Ui::Stopwatch)
+Stopwatch::Stopwatch(StopwatchSession &session, QWidget *parent)
+    : QDialog(parent), ui(new Ui::Stopwatch), session(session)
 {
     setStyleSheet(theme::darkTheme());
     ui->setupUi(this);
@@ -130,19 +98,16 @@ Stopwatch::Stopwatch(QWidget *parent) : QDialog(parent), ui(new Ui::Stopwatch)
     for (QPushButton *button : {ui->btnStart, ui->btnPause, ui->btnRound, ui->btnStop})
         button->setStyleSheet(button->styleSheet() + theme::focusRules());
 
-    if (const auto code = settingsfiles::readInt(settingsfiles::kLanguage))
-        state.languageCode = *code;
-
-    state.keeper.pause();
+    session.readLanguage();
+    keeper().pause();
     // It opens showing the time it holds.
-    if (state.keeper.elapsedMilliseconds() > 0)
+    if (keeper().elapsedMilliseconds() > 0)
         startStopwatch();
     auto *tick = new QTimer(this);
     connect(tick, &QTimer::timeout, this, &Stopwatch::showTime);
-    tick->setInterval(100);
-    tick->start();
+    tick->start(StopwatchSession::kTickMs);
 
-    const auto language = languageOf(state.languageCode);
+    const auto language = session.language();
     if (language == Language::English)
         langEnglish();
     else if (language == Language::Norwegian)
@@ -155,19 +120,24 @@ Stopwatch::Stopwatch(QWidget *parent) : QDialog(parent), ui(new Ui::Stopwatch)
 Stopwatch::~Stopwatch()
 {
     // The time while no dialog is open is not counted.
-    state.keeper.pause();
+    keeper().pause();
     delete ui;
+}
+
+TimeKeeper &Stopwatch::keeper()
+{
+    return session.keeper();
 }
 
 void Stopwatch::showTime()
 {
-    if (state.keeper.isRunning())
+    if (keeper().isRunning())
         startStopwatch();
 }
 
 void Stopwatch::startStopwatch()
 {
-    showClock(clockTextsOf(state.keeper.elapsedMilliseconds()));
+    showClock(clockTextsOf(keeper().elapsedMilliseconds()));
 }
 
 void Stopwatch::showClock(const ClockTexts &clock)
@@ -187,20 +157,20 @@ ClockTexts Stopwatch::shownClock() const
 void Stopwatch::showBox(const BilingualBox &box, MessageBoxFunction show)
 {
     // Without a known language the export stays silent.
-    if (const auto language = languageOf(state.languageCode))
+    if (const auto language = session.language())
         show(this, box.title.in(*language), box.text.in(*language), QMessageBox::Ok,
              QMessageBox::NoButton);
 }
 
 void Stopwatch::on_btnStart_clicked()
 {
-    state.keeper.start();
+    keeper().start();
 }
 
 void Stopwatch::on_btnPause_clicked()
 {
-    const bool wasRunning = state.keeper.isRunning();
-    state.keeper.pause();
+    const bool wasRunning = keeper().isRunning();
+    keeper().pause();
     // Show the time just frozen, not the last tick's, which a round would record.
     if (wasRunning)
         startStopwatch();
@@ -208,15 +178,14 @@ void Stopwatch::on_btnPause_clicked()
 
 void Stopwatch::on_btnStop_clicked()
 {
-    state.keeper.stop();
+    keeper().stop();
     const QString zero = QStringLiteral("00");
     showClock({zero, zero, zero, zero});
 }
 
 void Stopwatch::on_btnRound_clicked()
 {
-    ++state.roundCount;
-    if (const auto line = roundLine(state.languageCode, state.roundCount, shownClock()))
+    if (const auto line = session.nextRound(shownClock()))
         ui->plainTextEdit->appendPlainText(*line);
     else
         QMessageBox::critical(
@@ -227,7 +196,7 @@ void Stopwatch::on_btnRound_clicked()
 void Stopwatch::on_btnClearLog_clicked()
 {
     ui->plainTextEdit->clear();
-    state.roundCount = 0;
+    session.clearRounds();
 }
 
 void Stopwatch::langEnglish()
@@ -243,7 +212,7 @@ void Stopwatch::langNorwegian()
 void Stopwatch::on_btnSaveFile_clicked()
 {
     ui->tbFilepath->setText(
-        choosers::folder(this, QStringLiteral("Export to"), state.lastExportFolder));
+        choosers::folder(this, QStringLiteral("Export to"), session.lastExportFolder()));
 }
 
 void Stopwatch::on_btnExport_clicked()
@@ -251,7 +220,7 @@ void Stopwatch::on_btnExport_clicked()
     const ExportResult result = exportRoundLog(ui->tbFilepath->text(), ui->tbFileName->text(),
                                                ui->plainTextEdit->toPlainText());
     if (result == ExportResult::Written) {
-        state.lastExportFolder = ui->tbFilepath->text();
+        session.setLastExportFolder(ui->tbFilepath->text());
         showBox(kExportSucceeded, &QMessageBox::information);
     } else
         showBox(kExportFailed, &QMessageBox::critical);

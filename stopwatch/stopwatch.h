@@ -1,13 +1,10 @@
 #pragma once
 
-#include "kit/texttable.h"
-
 #include <QDialog>
 #include <QMessageBox>
-#include <QtGlobal>
 
-#include <functional>
-
+class StopwatchSession;
+class TimeKeeper;
 struct BilingualBox;
 struct ClockTexts;
 
@@ -20,7 +17,8 @@ class Stopwatch : public QDialog
     Q_OBJECT
 
 public:
-    explicit Stopwatch(QWidget *parent = nullptr);
+    // Shows and runs the session, which goes on when the window closes.
+    explicit Stopwatch(StopwatchSession &session, QWidget *parent = nullptr);
     ~Stopwatch() override;
 
 private slots:
@@ -46,19 +44,8 @@ private:
     void showClock(const ClockTexts &clock);
     ClockTexts shownClock() const;
     void showBox(const BilingualBox &box, MessageBoxFunction show);
+    TimeKeeper &keeper();
 
-    // Members are only the objects this window owns; its values live in the module.
     Ui::Stopwatch *ui;
+    StopwatchSession &session;
 };
-
-// The stopwatch module's process-wide state, reached from tests and benchmarks.
-namespace stopwatchhooks {
-
-// The monotonic clock (milliseconds) the stopwatch measures with; empty: the system's.
-void setClock(std::function<qint64()> clock);
-// Time, round count and language code back to program start, hooks included.
-void reset();
-// The stopwatch's texts in both languages.
-const texttable::Table &texts();
-
-} // namespace stopwatchhooks

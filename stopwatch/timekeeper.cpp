@@ -21,17 +21,6 @@ TimeKeeper::TimeKeeper(MonotonicClock clock) : m_clock(std::move(clock))
         m_clock = monotonicMilliseconds;
 }
 
-void TimeKeeper::setClock(MonotonicClock clock)
-{
-    // Re-anchor the running segment so the switch neither adds nor loses time.
-    const qint64 elapsed = elapsedMilliseconds();
-    m_clock = clock ? std::move(clock) : MonotonicClock(monotonicMilliseconds);
-    if (m_running) {
-        m_accumulated = elapsed;
-        m_segmentStart = m_clock();
-    }
-}
-
 void TimeKeeper::start()
 {
     if (m_running)

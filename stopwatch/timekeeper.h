@@ -18,9 +18,6 @@ class TimeKeeper
 public:
     explicit TimeKeeper(MonotonicClock clock = monotonicMilliseconds);
 
-    // An empty function restores monotonicMilliseconds.
-    void setClock(MonotonicClock clock);
-
     // Start while running changes nothing.
     void start();
     // Freezes the running segment into the accumulated time.

@@ -5,7 +5,7 @@
 // Under valgrind --tool=callgrind each measured phase is dumped to its own file.
 // With TIVORA_XVFB_PID set (scripts/with-x) it also counts the X server's time.
 
-#include "alarm/mainwindow.h"
+#include "app/program.h"
 #include "kit/desktop.h"
 
 #include <QApplication>
@@ -225,8 +225,10 @@ int main(int argc, char *argv[])
 
     std::vector<Figures> all;
     {
-        MainWindow window;
+        Program program;
+        MainWindow window(program.objects());
         window.show();
+        program.alarm.start();
         auto *clock = window.findChild<QLabel *>(QStringLiteral("lblClock"));
         if (!clock) {
             std::fprintf(stderr, "no lblClock in the main window\n");

@@ -2,10 +2,8 @@
 // main window's clock driven through an hour, an alarm every five minutes,
 // the five dialogs opened and closed in turn, update checks against a
 // loopback server. A leak shows as memory growing with the hour.
-#include "alarm/mainwindow.h"
+#include "app/program.h"
 #include "kit/desktop.h"
-#include "updates/checkupdates.h"
-#include "updates/updateindicator.h"
 
 #include "loopbackserver.h"
 #include "programdriver.h"
@@ -70,15 +68,16 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not start the loopback server (python3)\n");
         return 1;
     }
-    updatehooks::setIndicatorUrl(server.url(QStringLiteral("/200/0/0/23")));
 
     QElapsedTimer real;
     real.start();
     simulatedNow = QDateTime(QDate(2024, 5, 1), QTime(7, 0));
-    alarmhooks::setClock([] { return simulatedNow; });
     programdriver::DialogCloser closer(true);
-    auto window = std::make_unique<MainWindow>();
+    Program program([] { return simulatedNow; }, monotonicMilliseconds,
+                    server.url(QStringLiteral("/200/0/0/23")));
+    auto window = std::make_unique<MainWindow>(program.objects());
     window->show();
+    program.alarm.start();
     runEvents(500);
     const double startMiB = residentMiB();
 
@@ -94,7 +93,7 @@ int main(int argc, char **argv)
     std::vector<double> checkpoints;
     for (int second = 1; second <= 3600; ++second) {
         simulatedNow = begin.addSecs(second);
-        QMetaObject::invokeMethod(window.get(), "showTime", Qt::DirectConnection);
+        program.alarm.tick();
         if (second % 300 == 0)
             setTime->setTime(simulatedNow.time().addSecs(300));
         if (second % 120 == 60) {
@@ -117,7 +116,6 @@ int main(int argc, char **argv)
     const int requests = server.requests();
     const QString mesa = mesaLibraries();
     window.reset();
-    alarmhooks::setClock({});
 
     const double change = 100.0 * (endMiB - startMiB) / startMiB;
     const double warmChange = 100.0 * (endMiB - warmMiB) / warmMiB;

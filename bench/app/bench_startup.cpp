@@ -2,7 +2,7 @@
 // and the resident memory right after it. Run without arguments; the program
 // re-runs itself as the measured child, on the offscreen platform unless
 // QT_QPA_PLATFORM names another.
-#include "alarm/mainwindow.h"
+#include "app/program.h"
 #include "kit/desktop.h"
 #include "resident.h"
 
@@ -48,10 +48,12 @@ int child(int argc, char **argv)
 {
     desktop::prepare();
     QApplication app(argc, argv);
-    MainWindow window;
+    Program program;
+    MainWindow window(program.objects());
     FirstPaint watcher;
     window.installEventFilter(&watcher);
     window.show();
+    program.alarm.start();
     return app.exec();
 }
 

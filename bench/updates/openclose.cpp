@@ -4,6 +4,7 @@
 #include "loopbackserver.h"
 #include "resident.h"
 #include "updates/checkupdates.h"
+#include "updates/updatecheck.h"
 #include "updates/updateindicator.h"
 
 #include <QApplication>
@@ -34,14 +35,14 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "could not start the test server\n");
         return 1;
     }
-    updatehooks::setIndicatorUrl(server.url(QStringLiteral("/200/3/0/5")));
+    UpdateCheck check(server.url(QStringLiteral("/200/3/0/5")));
 
     std::printf("round  heap-in-use(bytes)  rss(KiB)  requests-sent\n");
     long long first = 0;
     long long last = 0;
     for (int round = 0; round <= rounds; ++round) {
         {
-            CheckUpdates dialog;
+            CheckUpdates dialog(check);
             dialog.setModal(true);
             dialog.show();
             QTest::qWait(openMs);
@@ -57,6 +58,5 @@ int main(int argc, char *argv[])
     }
     std::printf("growth from round 1 to round %d: %lld bytes (%.1f bytes per opening)\n", rounds,
                 last - first, rounds > 1 ? double(last - first) / (rounds - 1) : 0.0);
-    updatehooks::setIndicatorUrl(QUrl());
     return 0;
 }

@@ -1,13 +1,10 @@
-#include "alarm/alarmfile.h"
-#include "alarm/alarmsound.h"
-#include "alarm/mainwindow.h"
-
 #include "windows.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTimeEdit>
 
 namespace {
@@ -27,37 +24,36 @@ class TestMainWindow : public WindowTest
 {
     Q_OBJECT
 
+    std::unique_ptr<Program> program;
     std::unique_ptr<MainWindow> window;
-    QStringList rings; // "sound" or "silent", as each ring starts
+    std::unique_ptr<QSignalSpy> rings; // with sound or silent, as each ring starts
     const QString sink = qEnvironmentVariable("TIVORA_TEST_SINK");
 
-    void start() override
-    {
-        rings.clear();
-        alarmhooks::reset();
-        alarmhooks::setClock([] { return fakeNow; });
-        alarmhooks::setRingObserver([this] {
-            rings << (sound()->isPlaying() ? QStringLiteral("sound") : QStringLiteral("silent"));
-        });
-    }
     void stop() override
     {
         window.reset();
-        alarmhooks::reset();
+        program.reset();
     }
     void open(const QDateTime &now, const QByteArray &language = "1", const QTime &alarm = {})
     {
         fakeNow = now;
         putSettings("lang", language.isNull() ? "-" : language);
-        window = std::make_unique<MainWindow>();
+        window.reset();
+        program.reset();
+        program = makeProgram([] { return fakeNow; });
+        rings = std::make_unique<QSignalSpy>(&program->alarm, &Alarm::rang);
+        window = std::make_unique<MainWindow>(program->objects());
         window->show();
+        program->alarm.start();
         if (alarm.isValid())
             arm(alarm);
     }
+    // Ticks at `now`; a ring's box, which comes after the tick, is shown and answered.
     void tick(const QDateTime &now)
     {
         fakeNow = now;
-        QMetaObject::invokeMethod(window.get(), "showTime");
+        program->alarm.tick();
+        QCoreApplication::processEvents();
     }
     // Rings at `now` and runs `whileOpen` inside the box's own event loop before it closes.
     void ring(const QDateTime &now, const std::function<void()> &whileOpen)
@@ -69,12 +65,19 @@ class TestMainWindow : public WindowTest
         });
         tick(now);
     }
+    QString heard() const
+    {
+        QStringList all;
+        for (const QList<QVariant> &ring : *rings)
+            all << QLatin1String(ring.value(0).toBool() ? "sound" : "silent");
+        return all.join(QLatin1Char(' '));
+    }
     void arm(const QTime &time)
     {
         child<QTimeEdit>(window.get(), "teSetTime")->setTime(time);
         child<QRadioButton>(window.get(), "rbtnAlarmActive")->click();
     }
-    AlarmSound *sound() const { return window->findChild<AlarmSound *>(); }
+    AlarmSound *sound() const { return &program->sound; }
     QString show(const QString &names) const { return shown(window.get(), names); }
     // The loudest sample (0 to 1) the test sound server's sink plays in the next second.
     double peakOfNextSecond() const
@@ -108,7 +111,7 @@ private slots:
             playing = sound()->isPlaying();
         });
         QVERIFY(playing && wideEnough && !sound()->isPlaying());
-        QCOMPARE(rings, QStringList{"sound"});
+        QCOMPARE(heard(), QStringLiteral("sound"));
         QCOMPARE(boxes, QStringList{"Alarm Clock|Bus"});
         QCOMPARE(show("lblClock lblAlarmStatus"),
                  QStringLiteral("07:30:01|Alarm currently active"));
@@ -116,8 +119,8 @@ private slots:
     // A ring due while the computer slept is silent; a snooze rings again, with sound.
     void ringsSilentlyAfterASuspendAndSnoozes()
     {
-        alarmhooks::setSnoozeInterval(2 * 60 * 1000);
         open(may1(6, 40, 0), "2", QTime(7, 30));
+        program->alarm.setSnoozeInterval(2 * 60 * 1000);
         answers = QStringList{"Slumre 10 minutter", "btnSnooze", "OK"};
         tick(may1(6, 45, 0));
         tick(may1(7, 45, 0));
@@ -125,7 +128,7 @@ private slots:
         for (const QDateTime &at :
              {may1(7, 46, 59), may1(7, 47, 0), may1(7, 49, 0), may1(7, 51, 0)})
             tick(at);
-        QCOMPARE(rings, QStringList({"silent", "sound", "sound"}));
+        QCOMPARE(heard(), QStringLiteral("silent sound sound"));
         QCOMPARE(boxes, QStringList({"Vekkerklokke|", "Vekkerklokke|", "Vekkerklokke|"}));
         QCOMPARE(show("lblAlarmStatus"), QStringLiteral("Alarm aktivert"));
     }
@@ -149,33 +152,6 @@ private slots:
                 QDir().mkpath(QStringLiteral("data/settings")));
         arm(QTime(9, 0));
         QTRY_COMPARE(show("lblAlarmStatus"), QStringLiteral("Alarm aktivert"));
-    }
-    void damagedFileKeepsTheDefaultsUntilChanged_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("shown");
-        const QString none = QStringLiteral("00:00:00|Alarm Clock||-|-");
-        QTest::newRow("empty") << QByteArray("") << none;
-        QTest::newRow("binary") << QByteArray("\0\xff[\x01=\n\xfe@", 8) << none;
-        QTest::newRow("oversized") << "armed=true\n" + QByteArray(70000, ' ') << none;
-        QTest::newRow("nonsense") << QByteArray("time=25:00:00\nreason=9\narmed=1\ndescription=Hei")
-                                  << "00:00:00|Alarm Clock|Hei|-|-";
-        QTest::newRow("disarmed") << QByteArray("[General]\ntime=08:15:00\narmed=false")
-                                  << "08:15:00|Alarm Clock||-|x";
-    }
-    void damagedFileKeepsTheDefaultsUntilChanged()
-    {
-        QFETCH(QByteArray, file);
-        put(alarmfile::kPath, file);
-        open(may1(7, 0, 0));
-        QTEST(show(kAlarmFields), "shown");
-        tick(may1(7, 0, 1));
-        QTest::qWait(700);
-        QCOMPARE(get(alarmfile::kPath), file);
-        tick(QDateTime(QDate(2024, 5, 2), QTime(8, 15))); // neither armed nor disarmed: silent
-        QVERIFY(rings.isEmpty());
-        child<QTimeEdit>(window.get(), "teSetTime")->setTime(QTime(9, 0));
-        QTRY_VERIFY(alarmfile::read().time == QTime(9, 0));
     }
     void keyboardTipsAndQuitting()
     {

@@ -23,8 +23,8 @@ namespace {
 // What a process run as "tst_settingsfiles save settings" or "... save alarm" saves
 // in turn until it is killed.
 const savesequence::Choices kSettings[2] = {
-    {1, true, QStringLiteral("/home/kari/My Music/morning.mp3"), 7, false},
-    {2, true, QStringLiteral("/lyd/å vekke.wav"), 100, true}};
+    {Language::English, true, QStringLiteral("/home/kari/My Music/morning.mp3"), 7, false},
+    {Language::Norwegian, true, QStringLiteral("/lyd/å vekke.wav"), 100, true}};
 const alarmfile::Alarm kAlarms[2] = {
     {QTime(7, 0), 1, QStringLiteral("Første linje\nandre = ; #\n\ttredje"), true},
     {QTime(23, 59, 59), 0, QStringLiteral("Bus"), false}};
@@ -110,7 +110,7 @@ private slots:
         QTextCodec *locale = QTextCodec::codecForLocale();
         QTextCodec::setCodecForLocale(
             QTextCodec::codecForName(path.contains("€") ? "ISO-8859-1" : "UTF-8"));
-        const auto failed = savesequence::run({2, path != "-", path, 57, true});
+        const auto failed = savesequence::run({Language::Norwegian, path != "-", path, 57, true});
         QTextCodec::setCodecForLocale(locale);
         QTEST(files(), "files");
         QTEST(int(failed.size()), "failed");

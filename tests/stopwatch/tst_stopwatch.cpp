@@ -1,6 +1,9 @@
 #include "stopwatch/stopwatch.h"
+#include "stopwatch/stopwatchsession.h"
 
 #include "windows.h"
+
+#include <QSignalSpy>
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -14,7 +17,8 @@ QString press(Stopwatch &dialog, const QString &buttons)
 {
     for (const QString &button : buttons.split(QLatin1Char(' '), Qt::SkipEmptyParts))
         child<QAbstractButton>(&dialog, qPrintable(button))->click();
-    QMetaObject::invokeMethod(&dialog, "showTime");
+    QSignalSpy tick(dialog.findChild<QTimer *>(), &QTimer::timeout);
+    tick.wait(1000);
     return shown(&dialog,
                  QStringLiteral("lblHours lblMinutes lblSeconds lblMilliseconds plainTextEdit"));
 }
@@ -25,10 +29,11 @@ class TestStopwatch : public WindowTest
 {
     Q_OBJECT
 
+    std::unique_ptr<StopwatchSession> session;
+
     void start() override
     {
-        stopwatchhooks::reset();
-        stopwatchhooks::setClock([] { return fakeMs; });
+        session = std::make_unique<StopwatchSession>([] { return fakeMs; });
         putSettings("lang", "1");
     }
 
@@ -36,7 +41,7 @@ private slots:
     void keepsItsTimeAndRoundsAcrossOpenings()
     {
         {
-            Stopwatch first;
+            Stopwatch first(*session);
             press(first, "btnStart");
             fakeMs += 3500;
             QCOMPARE(press(first, ""), "00|00|03|50|");
@@ -44,7 +49,7 @@ private slots:
                      "00|00|03|50|Round 1: 00:00:03:50\nRound 2: 00:00:03:50");
         }
         fakeMs += 10000; // closed: not counted
-        Stopwatch second;
+        Stopwatch second(*session);
         QCOMPARE(press(second, ""), "00|00|03|50|");
         press(second, "btnStart");
         fakeMs -= 500; // a clock that steps back takes no time away
@@ -91,7 +96,7 @@ private slots:
         put(QStringLiteral("laps.txt"), "old");
         qputenv("HOME", path().toUtf8());
         QDir().mkpath(QStringLiteral("Documents"));
-        Stopwatch dialog;
+        Stopwatch dialog(*session);
         child<QLineEdit>(&dialog, "tbFilepath")->setText(path() + row.section('|', 1, 1));
         child<QLineEdit>(&dialog, "tbFileName")->setText(row.section('|', 2, 2));
         press(dialog, "btnRound btnExport btnSaveFile");

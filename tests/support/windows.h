@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/texttable.h"
+#include "app/program.h"
 #include "folder.h"
 
 #include <QAbstractButton>
@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -85,7 +84,8 @@ private:
             // Typed as a user would (selectFile() waits for the folder to be read), or cancelled.
             auto *name = child<QLineEdit>(chooser, "fileNameEdit");
             name->setText(files.isEmpty() ? QString() : files.takeFirst());
-            QMetaObject::invokeMethod(chooser, name->text().isEmpty() ? "reject" : "accept");
+            QDialog *dialog = chooser; // accept() is public as a QDialog's
+            name->text().isEmpty() ? dialog->reject() : dialog->accept();
         } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
             dialogs << QString::fromLatin1(dialog->metaObject()->className());
             dialog->reject();
@@ -111,23 +111,11 @@ private slots:
     }
 };
 
-// Each row of the table shows its text in the language on the window, as a user sees it.
-inline void checkTexts(QWidget *window, const texttable::Table &table, Language language)
+// The program's objects for a test: on the test's clocks, with an update check that reaches no
+// server and so gives its verdict without the network.
+inline std::unique_ptr<Program> makeProgram(Alarm::Clock clock = {},
+                                            MonotonicClock monotonic = monotonicMilliseconds)
 {
-    for (const texttable::Row &row : table) {
-        const QString name = QString::fromLatin1(row.object);
-        QObject *object =
-            window->objectName() == name ? window : child<QObject>(window, row.object);
-        const QString text = row.text.in(language);
-        QString shown;
-        if (row.property != texttable::Property::Item) {
-            const char *properties[] = {"text", "toolTip", "whatsThis", "title", "windowTitle"};
-            shown = object->property(properties[int(row.property)]).toString();
-        } else if (auto *combo = qobject_cast<QComboBox *>(object)) {
-            shown = combo->itemText(combo->findText(text));
-        } else if (auto *list = qobject_cast<QListWidget *>(object)) {
-            shown = list->findItems(text, {}).isEmpty() ? QString() : text;
-        }
-        QVERIFY2(shown == text, qPrintable(name + QStringLiteral(": ") + shown));
-    }
+    return std::make_unique<Program>(std::move(clock), std::move(monotonic),
+                                     QUrl(QStringLiteral("http://127.0.0.1:1/")));
 }

@@ -1,4 +1,5 @@
 #include "updates/checkupdates.h"
+#include "updates/updatecheck.h"
 
 #include "windows.h"
 
@@ -16,17 +17,20 @@ const QString kNone = QStringLiteral("No updates available.");
 const QString kUnreachable =
     QStringLiteral("Could not reach the update server. Please try again later.");
 
-// The dialog with its timer stopped: steps() runs its animation on and gives the verdict shown.
+// An opening of the dialog with the check's timer stopped: steps() runs its animation on and
+// gives the verdict shown.
 struct Opening
 {
-    CheckUpdates dialog;
-    QSignalSpy replies{dialog.findChild<QNetworkAccessManager *>(),
+    explicit Opening(UpdateCheck &check) : check(check) {}
+    UpdateCheck &check;
+    CheckUpdates dialog{check};
+    QSignalSpy replies{check.findChild<QNetworkAccessManager *>(),
                        &QNetworkAccessManager::finished};
     QString steps(int count)
     {
-        dialog.findChild<QTimer *>()->stop();
+        check.findChild<QTimer *>()->stop();
         for (int i = 0; i < count; ++i)
-            QMetaObject::invokeMethod(&dialog, "showTime");
+            check.step();
         return shown(&dialog, QStringLiteral("lblResult"));
     }
 };
@@ -39,13 +43,12 @@ class TestCheckUpdates : public WindowTest
 
     QProcess server;
 
-    // The indicator comes from the test server's /status/delay/size/body.
-    void serve(const QString &path)
+    // The indicator at the test server's /status/delay/size/body.
+    QUrl serve(const QString &path)
     {
-        updatehooks::setIndicatorUrl(QUrl(
-            QStringLiteral("http://127.0.0.1:%1%2").arg(server.property("port").toString(), path)));
+        return QUrl(
+            QStringLiteral("http://127.0.0.1:%1%2").arg(server.property("port").toString(), path));
     }
-    void start() override { updatehooks::reset(); }
 
 private slots:
     void initTestCase()
@@ -82,30 +85,33 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QByteArray, files);
         putSettings("lang ivn", files);
-        serve(path);
-        Opening open;
+        UpdateCheck check(serve(path));
+        Opening open(check);
         QCOMPARE(open.steps(44), QString()); // a frame and a text while it checks
         QVERIFY(!child<QLabel>(&open.dialog, "lblLoading")->pixmap(Qt::ReturnByValue).isNull() &&
                 !shown(&open.dialog, QStringLiteral("lblTitleLoader")).isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(open.replies.count(), 44, 15000);
         QTEST(open.steps(1), "result");
     }
-    // A reply that takes more than 10 seconds is dropped; one that comes after
-    // the verdict counts at the next opening.
+    // A reply that takes more than 10 seconds is dropped; one that comes after the verdict
+    // counts at the next opening.
     void slowReplies()
     {
         putSettings("lang ivn", "1|4");
+        UpdateCheck late(serve(QStringLiteral("/200/12/0/9")));
         {
-            Opening open;
-            serve(QStringLiteral("/200/12/0/9"));
-            open.steps(1);
-            serve(QStringLiteral("/200/1/0/8"));
-            open.steps(1);
-            serve(QStringLiteral("/dead"));
-            QCOMPARE(open.steps(43), kUnreachable);
+            Opening open(late);
+            QCOMPARE(open.steps(45), kUnreachable);
             QTRY_COMPARE_WITH_TIMEOUT(open.replies.count(), 45, 11500);
         }
-        CheckUpdates byItself; // its own timer runs the check
+        QCOMPARE(Opening(late).steps(45), kUnreachable);
+        UpdateCheck afterwards(serve(QStringLiteral("/200/0.3/0/9")));
+        {
+            Opening open(afterwards);
+            QCOMPARE(open.steps(45), kUnreachable);
+            QTRY_COMPARE_WITH_TIMEOUT(open.replies.count(), 45, 8000);
+        }
+        CheckUpdates byItself(afterwards); // the check's own timer runs it
         QTRY_COMPARE_WITH_TIMEOUT(shown(&byItself, QStringLiteral("lblResult")), kUpdate, 9000);
     }
 };
