@@ -1,26 +1,69 @@
-// An alarm file edited by hand reads as some alarm, which saves and reads back the same.
+// Every parser of input from outside the program reads the same bytes: a settings file edited
+// by hand, an alarm file edited by hand (which saves and reads back the same alarm), and the
+// update server's reply. None may crash, hang or disagree with itself.
 #include "alarm/alarmfile.h"
+#include "settings/settingsfiles.h"
+#include "updates/updateindicator.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+void check(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+void settingsFile(const QString &path)
+{
+    const auto word = settingsfiles::readFirstWord(path);
+    const auto line = settingsfiles::readFirstLine(path);
+    check(word && line && settingsfiles::readInt(path) == settingsfiles::toInt(*word));
+    // A token never holds what ends it.
+    check(!word->contains(QLatin1Char(' ')) && !line->contains(QLatin1Char('\n')));
+    check(settingsfiles::readLanguage(Language::English) ==
+          languageOf(settingsfiles::toInt(*word)));
+}
+
+void alarmFile(const QString &path, const QString &saved)
+{
+    const alarmfile::Alarm alarm = alarmfile::read(path);
+    const alarmfile::Alarm again =
+        alarmfile::write(alarm, saved) ? alarmfile::read(saved) : alarmfile::Alarm();
+    check(again.time == alarm.time && again.reason == alarm.reason &&
+          again.description == alarm.description && again.armed == alarm.armed);
+}
+
+void updateReply(const QByteArray &body)
+{
+    const QString text = updateindicator::indicatorText(body);
+    check(!text.contains(QChar(0)));
+    const auto verdict = updateindicator::verdict(text, 22);
+    check(!updateindicator::verdictText(verdict, Language::Norwegian).isEmpty());
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("input")));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
+    static const bool ready =
+        QDir::setCurrent(dir.path()) && QDir().mkpath(QStringLiteral("data/settings"));
+    if (!ready)
+        return 0;
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    QFile file(settingsfiles::kLanguage);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return 0;
     file.close();
-    const alarmfile::Alarm alarm = alarmfile::read(file.fileName());
-    const QString saved = dir.filePath(QStringLiteral("saved.ini"));
-    const alarmfile::Alarm again =
-        alarmfile::write(alarm, saved) ? alarmfile::read(saved) : alarmfile::Alarm();
-    if (again.time != alarm.time || again.reason != alarm.reason ||
-        again.description != alarm.description || again.armed != alarm.armed)
-        std::abort();
+    settingsFile(file.fileName());
+    alarmFile(file.fileName(), dir.filePath(QStringLiteral("saved.ini")));
+    updateReply(bytes);
     return 0;
 }
