@@ -19,7 +19,6 @@ Alarm::Alarm(const QString &path, Clock clock, QObject *parent)
         m_description = *kept.description;
     m_armed = kept.armed;
 
-    m_tick.setSingleShot(true);
     m_tick.setTimerType(Qt::PreciseTimer);
     connect(&m_tick, &QTimer::timeout, this, &Alarm::tick);
     m_save.setSingleShot(true);
@@ -119,7 +118,6 @@ void Alarm::snooze()
 
 bool Alarm::save()
 {
-    m_save.stop();
     const bool failed = !alarmfile::write({m_time, m_reason, m_description, m_armed}, m_path);
     if (failed != m_saveFailed) {
         m_saveFailed = failed;

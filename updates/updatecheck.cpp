@@ -29,15 +29,7 @@ void UpdateCheck::open()
 void UpdateCheck::close()
 {
     m_timer.stop();
-    if (!m_network)
-        return;
-    // Requests still in flight die with the opening and must not call back.
-    const auto replies = m_network->findChildren<QNetworkReply *>();
-    for (QNetworkReply *pending : replies) {
-        disconnect(pending, nullptr, this, nullptr);
-        pending->abort();
-        delete pending;
-    }
+    // Requests still in flight go with their manager, unanswered: they never call back.
     m_network.reset();
 }
 

@@ -55,7 +55,7 @@ private slots:
         QTest::newRow("empty") << QByteArray("") << "00:00:00|0||";
         QTest::newRow("binary") << QByteArray("\0\xff[\x01=\n\xfe@", 8) << "00:00:00|0||";
         QTest::newRow("oversized") << "armed=true\n" + QByteArray(70000, ' ') << "00:00:00|0||";
-        QTest::newRow("nonsense") << QByteArray("time=25:00:00\nreason=9\narmed=1\ndescription=Hei")
+        QTest::newRow("nonsense") << QByteArray("time=25:00:00\nreason=2\narmed=1\ndescription=Hei")
                                   << "00:00:00|0|Hei|";
         QTest::newRow("kept") << QByteArray("[General]\ntime=08:15:00\nreason=1\narmed=false")
                               << "08:15:00|1||-";
@@ -115,7 +115,7 @@ private slots:
     {
         auto alarm = make();
         QSignalSpy rang(alarm.get(), &Alarm::rang), ended(alarm.get(), &Alarm::ended),
-            ticked(alarm.get(), &Alarm::ticked);
+            ticked(alarm.get(), &Alarm::ticked), changed(alarm.get(), &Alarm::changed);
         alarm->setTime(QTime(7, 30));
         fakeNow = may1(7, 30, 0, 400);
         alarm->setArmed(true); // not ticking yet: it waits for its first tick
@@ -124,11 +124,14 @@ private slots:
         QCOMPARE(rang.count(), 1);
         QCOMPARE(ticked.takeFirst().value(0).toDateTime(), fakeNow);
         alarm->setSnoozeInterval(2 * 60 * 1000);
+        changed.clear();
         alarm->snooze();
         QCOMPARE(alarm->snoozedUntil(), may1(7, 32, 0, 400));
         fakeNow = may1(7, 39, 0);
         alarm->tick();
         QVERIFY(!alarm->snoozedUntil().isValid());
+        alarm->tick();
+        QCOMPARE(changed.count(), 2); // snoozed, then its ring came
         alarm->stop();
         QCOMPARE(ended.count(), 2);
         alarm->setTime(QTime(7, 39)); // the second it is in

@@ -18,7 +18,8 @@ QString press(Stopwatch &dialog, const QString &buttons)
     for (const QString &button : buttons.split(QLatin1Char(' '), Qt::SkipEmptyParts))
         child<QAbstractButton>(&dialog, qPrintable(button))->click();
     QSignalSpy tick(dialog.findChild<QTimer *>(), &QTimer::timeout);
-    tick.wait(1000);
+    if (!tick.wait(1000))
+        return QStringLiteral("no display tick");
     return shown(&dialog,
                  QStringLiteral("lblHours lblMinutes lblSeconds lblMilliseconds plainTextEdit"));
 }
@@ -50,6 +51,10 @@ private slots:
         }
         fakeMs += 10000; // closed: not counted
         Stopwatch second(*session);
+        // It shows its time ten times a second, no more: an open stopwatch costs next to nothing.
+        QSignalSpy ticks(second.findChild<QTimer *>(), &QTimer::timeout);
+        QTest::qWait(300);
+        QVERIFY2(ticks.count() <= 4, qPrintable(QString::number(ticks.count())));
         QCOMPARE(press(second, ""), "00|00|03|50|");
         press(second, "btnStart");
         fakeMs -= 500; // a clock that steps back takes no time away
