@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,7 +36,7 @@ public:
             std::printf("%lld %ld\n", static_cast<long long>(now.msecsSinceReference()),
                         residentKiB());
             std::fflush(stdout);
-            QMetaObject::invokeMethod(qApp, "quit", Qt::QueuedConnection);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
         return QObject::eventFilter(watched, event);
     }
