@@ -5,6 +5,11 @@ namespace {
 // Ticks land this long after a wall-clock second boundary, safely past it.
 constexpr int kAfterBoundaryMs = 1;
 
+bool isReason(int reason)
+{
+    return reason >= 0 && reason < Alarm::kReasons;
+}
+
 } // namespace
 
 Alarm::Alarm(const QString &path, Clock clock, QObject *parent)
@@ -13,7 +18,7 @@ Alarm::Alarm(const QString &path, Clock clock, QObject *parent)
     const alarmfile::Alarm kept = alarmfile::read(m_path);
     if (kept.time)
         m_time = *kept.time;
-    if (kept.reason && *kept.reason < kReasons)
+    if (kept.reason && isReason(*kept.reason))
         m_reason = *kept.reason;
     if (kept.description)
         m_description = *kept.description;
@@ -46,7 +51,7 @@ void Alarm::setTime(const QTime &time)
 
 void Alarm::setReason(int reason)
 {
-    if (reason == m_reason || reason < 0 || reason >= kReasons)
+    if (reason == m_reason || !isReason(reason))
         return;
     m_reason = reason;
     edited();

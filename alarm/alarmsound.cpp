@@ -33,7 +33,6 @@ void AlarmSound::start(const QString &path, int volume)
 
 void AlarmSound::stop()
 {
-    m_limit.stop();
     release();
 }
 
@@ -82,10 +81,8 @@ void AlarmSound::play(const QUrl &url)
 void AlarmSound::release()
 {
     ++m_generation;
-    if (m_player) {
-        m_player->stop();
-        m_player.reset();
-    }
+    // A player stops as it goes.
+    m_player.reset();
 }
 
 void AlarmSound::failed(quint64 generation)
@@ -95,7 +92,6 @@ void AlarmSound::failed(quint64 generation)
     if (m_fallback) {
         // Not even the bundled sound plays: nothing more to try.
         release();
-        m_limit.stop();
         return;
     }
     release();

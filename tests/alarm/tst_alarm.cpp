@@ -84,11 +84,18 @@ private slots:
         QSignalSpy changed(alarm.get(), &Alarm::changed);
         alarm->setDescription(QStringLiteral("Første linje\nandre = ; #\n\ttredje"));
         alarm->setReason(1);
+        alarm->setReason(0);
         alarm->setReason(2); // no such reason
+        alarm->setReason(-1);
+        alarm->setReason(1);
         alarm->setArmed(true);
-        QCOMPARE(changed.count(), 3);
+        QCOMPARE(changed.count(), 5);
         QVERIFY(!QFile::exists(alarmfile::kPath));
         QTRY_VERIFY(QFile::exists(alarmfile::kPath));
+        // Saved once: a file edited by hand afterwards stays as it is.
+        put(alarmfile::kPath, "edited");
+        QTest::qWait(2 * Alarm::kSaveDelayMs);
+        QCOMPARE(get(alarmfile::kPath), QByteArray("edited"));
         alarm->setTime(QTime(6, 30));
         alarm.reset();
         QCOMPARE(fields(*make()),
