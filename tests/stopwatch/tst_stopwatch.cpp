@@ -62,6 +62,23 @@ private slots:
         fakeMs += 100 * 3600 * 1000;
         QCOMPARE(press(second, ""), "100|00|00|0|");
     }
+    // Tab goes through the window as it reads: down the rows, and left to right within one.
+    void tabFollowsTheLayout()
+    {
+        Stopwatch dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QRect previous;
+        for (QWidget *widget = dialog.nextInFocusChain(); widget != &dialog;
+             widget = widget->nextInFocusChain()) {
+            if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(&dialog))
+                continue;
+            const QRect at(widget->mapTo(&dialog, QPoint()), widget->size());
+            QVERIFY2(at.top() >= previous.bottom() || at.left() >= previous.right(),
+                     qPrintable(widget->objectName()));
+            previous = at;
+        }
+    }
     // A round and an export in each language, to a file or a folder that cannot be written;
     // the folder chooser starts where the last export went, else in Documents.
     void roundAndExport_data()
