@@ -2,6 +2,7 @@
 #include "ui_settings.h"
 
 #include "kit/choosers.h"
+#include "kit/screenfit.h"
 #include "kit/theme.h"
 #include "settings/savesequence.h"
 #include "settings/settingsfiles.h"
@@ -42,6 +43,7 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
     ui->cbLanguage->addItem(QStringLiteral("English"));
     ui->cbLanguage->addItem(QStringLiteral("Norwegian"));
     readSettings();
+    screenfit::fit(this);
 }
 
 Settings::~Settings()

@@ -3,6 +3,7 @@
 
 #include "kit/bilingual.h"
 #include "kit/choosers.h"
+#include "kit/screenfit.h"
 #include "kit/theme.h"
 #include "settings/settingsfiles.h"
 #include "stopwatch/roundlog.h"
@@ -177,6 +178,7 @@ Stopwatch::Stopwatch(QWidget *parent) : QDialog(parent), ui(new Ui::Stopwatch)
     else
         QMessageBox::critical(this, QStringLiteral("Language error"),
                               QStringLiteral("Failed to load language, please try again."));
+    screenfit::fit(this);
 }
 
 Stopwatch::~Stopwatch()
