@@ -83,7 +83,10 @@ private:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
-        const QString typed = key->text();
+        // Shortcuts such as Ctrl+A keep the field's own meaning.
+        const bool plain =
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        const QString typed = plain ? key->text() : QString();
         const bool isDigit = typed.size() == 1 && typed[0].isDigit();
         const bool isSeparator = typed == QLatin1String(":") || typed == QLatin1String(".");
         if (!isDigit && !isSeparator) {
