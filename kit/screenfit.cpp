@@ -25,17 +25,18 @@ QSize room(const QWidget *window)
 // Moves what the window shows into a scroll area that fills it.
 void scrollContents(QWidget *window)
 {
-    auto *scroll = new QScrollArea;
+    auto *main = qobject_cast<QMainWindow *>(window);
+    QLayout *layout = window->layout();
+    if (!main && !layout)
+        return;
+    auto *scroll = new QScrollArea(window);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    if (auto *main = qobject_cast<QMainWindow *>(window)) {
+    if (main) {
         scroll->setWidget(main->takeCentralWidget());
         main->setCentralWidget(scroll);
         return;
     }
-    QLayout *layout = window->layout();
-    if (!layout)
-        return;
     auto *contents = new QWidget;
     contents->setLayout(layout); // takes the layout and its widgets from the window
     scroll->setWidget(contents);

@@ -38,7 +38,7 @@ QRect room()
 
 } // namespace
 
-// Run by scripts/with-x on a 1366x768 screen at 96 DPI and a 1920x1080 one at 144 DPI.
+// Run by scripts/with-x on screens of several sizes and resolutions (tests/CMakeLists.txt).
 class TestScreens : public WindowTest
 {
     Q_OBJECT
