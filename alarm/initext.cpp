@@ -10,9 +10,19 @@ bool isHexDigit(QChar c)
            (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
 }
 
-// The escape QSettings unescapes for a character, or nothing for one written as it is.
-QByteArray escape(QChar c, bool afterHex)
+// Half of a surrogate pair without its other half, which UTF-8 cannot hold.
+bool isLoneHalf(const QString &text, int i)
 {
+    const QChar c = text[i];
+    if (c.isHighSurrogate())
+        return i + 1 == text.size() || !text[i + 1].isLowSurrogate();
+    return c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate());
+}
+
+// The escape QSettings unescapes for a character, or nothing for one written as it is.
+QByteArray escape(const QString &text, int i, bool afterHex)
+{
+    const QChar c = text[i];
     switch (c.unicode()) {
     case '\\':
         return "\\\\";
@@ -28,7 +38,8 @@ QByteArray escape(QChar c, bool afterHex)
         break;
     }
     // A hex escape reads every hex digit after it, so a digit there is escaped too.
-    if (c.unicode() < 0x20 || c.unicode() == 0x7f || (afterHex && isHexDigit(c)))
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f || isLoneHalf(text, i) ||
+        (afterHex && isHexDigit(c)))
         return "\\x" + QByteArray::number(c.unicode(), 16);
     return {};
 }
@@ -43,7 +54,7 @@ QByteArray quoted(const QString &text)
     bool afterHex = false;
     int plainFrom = 0;
     for (int i = 0; i < value.size(); ++i) {
-        const QByteArray escaped = escape(value[i], afterHex);
+        const QByteArray escaped = escape(value, i, afterHex);
         if (escaped.isEmpty()) {
             afterHex = false;
             continue;

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const alarmfile::Alarm again =
         alarmfile::write(alarm, saved) ? alarmfile::read(saved) : alarmfile::Alarm();
     if (again.time != alarm.time || again.reason != alarm.reason ||
-        again.description != alarm.description || again.armed != alarm.armed)
+        again.description != alarm.description || again.armed != alarm.armed ||
+        again.sound != alarm.sound)
         std::abort();
     return 0;
 }

@@ -130,6 +130,8 @@ private slots:
                                                                   "1f\x7f"
                                                                   "a")
                                                 << false;
+        QTest::newRow("half an emoji")
+            << QChar(0xd83d) + QStringLiteral("1 ") + QChar(0xde00) << false;
         QTest::newRow("today's file") << QStringLiteral("Første, andre = ; #\n\ttredje") << true;
     }
     // A description and a sound come back as they were written.
