@@ -10,6 +10,7 @@
 
 #include "windows.h"
 
+#include <QLabel>
 #include <QScreen>
 
 namespace {
@@ -109,6 +110,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QTRY_VERIFY2(box.frameGeometry().height() <= room().height(),
                      qPrintable(QString::number(box.frameGeometry().height())));
+        // Every line of the text can be scrolled to, none runs past the box's side.
+        const auto *text = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QCOMPARE(text->height(), text->heightForWidth(text->width()));
+        QVERIFY(text->mapTo(&box, QPoint(text->width(), 0)).x() <= box.width());
         for (QAbstractButton *button : box.buttons())
             QTRY_VERIFY(room().contains(QRect(button->mapToGlobal(QPoint()), button->size())));
     }

@@ -1,6 +1,7 @@
 #include "kit/timetyping.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimeEdit>
 
@@ -21,6 +22,8 @@ private slots:
         }
         QTest::newRow("minutes typed where they stand") << "in the minutes"
                                                         << "5" << QTime(20, 5);
+        QTest::newRow("a click starts where it lands") << "from the start"
+                                                       << "1@5" << QTime(1, 0, 5);
         QTest::newRow("an hour past 23 gives way") << "over Ctrl+A"
                                                    << "25" << QTime(2, 5);
         QTest::newRow("arrow up steps the hour") << "with the hour selected"
@@ -55,7 +58,14 @@ private slots:
                               Qt::NoScrollPhase, false);
             QApplication::sendEvent(&field, &wheel);
         } else {
-            QTest::keyClicks(&field, typed);
+            auto *line = field.findChild<QLineEdit *>();
+            const QStringList parts = typed.split(QLatin1Char('@')); // @: a click on the seconds
+            for (int i = 0; i < parts.size(); ++i) {
+                if (i > 0)
+                    QTest::mouseClick(line, Qt::LeftButton, {},
+                                      QPoint(line->width() - 4, line->height() / 2));
+                QTest::keyClicks(&field, parts[i]);
+            }
         }
         QTEST(field.time(), "time");
     }
