@@ -1,6 +1,7 @@
 #include "about/about.h"
 #include "ui_about.h"
 
+#include "kit/screenfit.h"
 #include "kit/theme.h"
 
 #include <QDesktopServices>
@@ -27,6 +28,7 @@ About::About(QWidget *parent) : QDialog(parent), ui(new Ui::About)
     ui->textEdit->setTabChangesFocus(true);
     for (QLabel *link : {ui->label, ui->label_2})
         link->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    screenfit::fit(this);
 }
 
 About::~About()

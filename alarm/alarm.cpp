@@ -23,6 +23,7 @@ Alarm::Alarm(const QString &path, Clock clock, QObject *parent)
     if (kept.description)
         m_description = *kept.description;
     m_armed = kept.armed;
+    m_sound = kept.sound.value_or(QString());
 
     m_tick.setTimerType(Qt::PreciseTimer);
     connect(&m_tick, &QTimer::timeout, this, &Alarm::tick);
@@ -75,7 +76,10 @@ void Alarm::setArmed(bool armed)
 
 void Alarm::setSound(const QString &path)
 {
+    if (path == m_sound)
+        return;
     m_sound = path;
+    edited();
 }
 
 void Alarm::edited()
@@ -123,7 +127,10 @@ void Alarm::snooze()
 
 bool Alarm::save()
 {
-    const bool failed = !alarmfile::write({m_time, m_reason, m_description, m_armed}, m_path);
+    const bool failed = !alarmfile::write(
+        {m_time, m_reason, m_description, m_armed,
+         m_sound.isEmpty() ? std::nullopt : std::optional<QString>(m_sound)},
+        m_path);
     if (failed != m_saveFailed) {
         m_saveFailed = failed;
         emit changed();

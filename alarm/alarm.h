@@ -39,8 +39,9 @@ public:
     QString description() const { return m_description; }
     // Empty until the user arms or disarms it; an alarm never armed does not ring.
     std::optional<bool> armed() const { return m_armed; }
-    // The file to play; empty plays the bundled alarm.
-    QString sound() const { return m_sound; }
+    // The file to play: the one chosen for the alarm, else the default; empty plays the
+    // bundled alarm.
+    QString sound() const { return m_sound.isEmpty() ? m_defaultSound : m_sound; }
     // When a snoozed ring comes; invalid when none is pending.
     QDateTime snoozedUntil() const { return m_decision.snoozedUntil(); }
     // Whether the last save failed; a later change tries again.
@@ -51,7 +52,10 @@ public:
     void setReason(int reason);
     void setDescription(const QString &description);
     void setArmed(bool armed);
+    // Chooses the alarm's own sound, kept with it.
     void setSound(const QString &path);
+    // The sound of an alarm that has none of its own (the stored sound of the settings).
+    void setDefaultSound(const QString &path) { m_defaultSound = path; }
     void setSnoozeInterval(qint64 ms) { m_snoozeMs = ms; }
 
     // Ticks now, and from now on just after each second.
@@ -84,6 +88,7 @@ private:
     QString m_description;
     std::optional<bool> m_armed;
     QString m_sound;
+    QString m_defaultSound;
     qint64 m_snoozeMs = kSnoozeMs;
     bool m_saveFailed = false;
     AlarmClock m_decision;

@@ -1,11 +1,10 @@
 #include "alarm/alarmfile.h"
 
+#include "alarm/initext.h"
 #include "kit/textfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTemporaryDir>
 
 namespace alarmfile {
 
@@ -15,6 +14,7 @@ const QString kTime = QStringLiteral("time");
 const QString kReason = QStringLiteral("reason");
 const QString kDescription = QStringLiteral("description");
 const QString kArmed = QStringLiteral("armed");
+const QString kSound = QStringLiteral("sound");
 const QString kTimeFormat = QStringLiteral("hh:mm:ss");
 
 } // namespace
@@ -41,36 +41,34 @@ Alarm read(const QString &path)
     const QString armed = file.value(kArmed).toString();
     if (armed == QLatin1String("true") || armed == QLatin1String("false"))
         alarm.armed = armed == QLatin1String("true");
+    const QVariant sound = file.value(kSound);
+    if (sound.type() == QVariant::String)
+        alarm.sound = sound.toString();
     return alarm;
 }
 
 bool write(const Alarm &alarm, const QString &path)
 {
-    // QSettings would create the folder; the program leaves that to its user.
+    // The program leaves creating the folder to its user.
     if (!QFileInfo(QFileInfo(path).path()).isDir())
         return false;
-    // QSettings locks the file it writes, and a crash while it holds the lock would
-    // block the next save for half a minute: it writes into a folder of its own, and
-    // the result replaces the file in one step.
-    const QTemporaryDir scratch;
-    const QString draft = scratch.filePath(QStringLiteral("alarm.ini"));
-    {
-        QSettings file(draft, QSettings::IniFormat);
-        file.setIniCodec("UTF-8");
-        if (alarm.time)
-            file.setValue(kTime, alarm.time->toString(kTimeFormat));
-        if (alarm.reason)
-            file.setValue(kReason, *alarm.reason);
-        if (alarm.description)
-            file.setValue(kDescription, *alarm.description);
-        if (alarm.armed)
-            file.setValue(kArmed, *alarm.armed);
-        file.sync();
-        if (file.status() != QSettings::NoError)
-            return false;
-    }
-    QFile written(draft);
-    return written.open(QIODevice::ReadOnly) && textfile::writeAtomically(path, written.readAll());
+    // Written by hand in the form QSettings reads, since Qt 5's INI writer drops every
+    // character outside the Basic Multilingual Plane; keys in QSettings' own order.
+    QByteArray ini = "[General]\n";
+    const auto line = [&ini](const QString &key, const QByteArray &value) {
+        ini += key.toLatin1() + '=' + value + '\n';
+    };
+    if (alarm.armed)
+        line(kArmed, *alarm.armed ? "true" : "false");
+    if (alarm.description)
+        line(kDescription, initext::quoted(*alarm.description));
+    if (alarm.reason)
+        line(kReason, QByteArray::number(*alarm.reason));
+    if (alarm.sound)
+        line(kSound, initext::quoted(*alarm.sound));
+    if (alarm.time)
+        line(kTime, alarm.time->toString(kTimeFormat).toLatin1());
+    return textfile::writeAtomically(path, ini);
 }
 
 } // namespace alarmfile

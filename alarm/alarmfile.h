@@ -19,6 +19,8 @@ struct Alarm
     std::optional<int> reason; // the index in the reason list
     std::optional<QString> description;
     std::optional<bool> armed; // empty: neither armed nor disarmed
+    // The path of the sound chosen for this alarm; initialised, so four-field lists stay whole.
+    std::optional<QString> sound = std::nullopt;
 };
 
 Alarm read(const QString &path = kPath);

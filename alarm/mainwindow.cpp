@@ -5,9 +5,12 @@
 #include "alarm/alarm.h"
 #include "alarm/steadysize.h"
 #include "articles/articles.h"
+#include "kit/boxes.h"
 #include "kit/choosers.h"
+#include "kit/screenfit.h"
 #include "kit/texttable.h"
 #include "kit/theme.h"
+#include "kit/timetyping.h"
 #include "settings/settings.h"
 #include "settings/settingsfiles.h"
 #include "stopwatch/stopwatch.h"
@@ -33,6 +36,9 @@ const Bilingual kSnooze{"Snooze 10 minutes", "Slumre 10 minutter"};
 const Bilingual kQuitArmed{
     "The alarm at %1 will not ring while Tivora is closed. Quit anyway?",
     "Alarmen kl. %1 vil ikke ringe mens Tivora er lukket. Avslutte likevel?"};
+const Bilingual kQuitUnsaved{
+    "The alarm could not be saved and will be lost when Tivora quits. Quit anyway?",
+    "Alarmen kunne ikke lagres og går tapt når Tivora avsluttes. Avslutte likevel?"};
 const Bilingual kYes{"&Yes", "&Ja"};
 const Bilingual kNo{"&No", "&Nei"};
 const BilingualBox kNoBrowser{
@@ -95,12 +101,12 @@ const texttable::Table kTexts{
      {"<b>Alarm description:</b>", "<b>Alarmens beskrivelse:</b>"}},
     {"lblSetTime", Property::Text, {"<b>Set time for alarm:<b>", "<b>Alarmens klokkeslett:<b>"}},
     {"gbAdditional", Property::Title, {"Details", "Detaljer"}},
-    {"menuExtras", Property::Title, {"Extras", "Ekstra"}},
-    {"menuFile", Property::Title, {"File", "Fil"}},
-    {"menuHelp", Property::Title, {"Help", "Hjelp"}},
+    {"menuExtras", Property::Title, {"E&xtras", "&Ekstra"}},
+    {"menuFile", Property::Title, {"&File", "&Fil"}},
+    {"menuHelp", Property::Title, {"&Help", "&Hjelp"}},
     {"actionAbout", Property::Text, {"About", "Om"}},
     {"actionExit", Property::Text, {"Exit", "Avslutt"}},
-    {"menuSetting", Property::Title, {"Tools", "Verktøy"}},
+    {"menuSetting", Property::Title, {"&Tools", "&Verktøy"}},
     {"actionSettings", Property::Text, {"Settings", "Innstillinger"}},
     {"actionStopwatch", Property::Text, {"Stopwatch", "Stoppeklokke"}},
     {"actionCheck_for_updates", Property::Text, {"Check for updates", "Se etter oppdateringer"}},
@@ -121,6 +127,7 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
 {
     setStyleSheet(theme::darkTheme());
     ui->setupUi(this);
+    timetyping::install(ui->teSetTime);
     if (const auto code = settingsfiles::readInt(settingsfiles::kLanguage)) {
         const auto read = texttable::loadedLanguage(this, *code);
         if (read == Language::English)
@@ -164,6 +171,7 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     // A focused time editor repaints twice a second for its blinking cursor,
     // four times the clock's own cost; the first Tab or click still reaches it.
     setFocus();
+    screenfit::fit(this);
 }
 
 MainWindow::~MainWindow()
@@ -258,11 +266,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::mayQuit()
 {
-    if (!objects.alarm.armed().value_or(false))
-        return true;
+    Alarm &alarm = objects.alarm;
     const Language shown = language.value_or(Language::English);
-    QMessageBox box(QMessageBox::Question, windowTitle(),
-                    kQuitArmed.in(shown).arg(objects.alarm.time().toString(kTimeFormat)),
+    QString question;
+    // A last try first: the disk may take it now.
+    if (alarm.saveFailed() && !alarm.save())
+        question = kQuitUnsaved.in(shown);
+    else if (alarm.armed().value_or(false))
+        question = kQuitArmed.in(shown).arg(alarm.time().toString(kTimeFormat));
+    else
+        return true;
+    QMessageBox box(QMessageBox::Question, windowTitle(), question,
                     QMessageBox::Yes | QMessageBox::No, this);
     box.button(QMessageBox::Yes)->setText(kYes.in(shown));
     box.button(QMessageBox::No)->setText(kNo.in(shown));

@@ -18,7 +18,7 @@ struct Program
         : alarm(alarmfile::kPath, std::move(clock)), stopwatch(std::move(monotonic)),
           updates(indicator)
     {
-        alarm.setSound(preferences.storedSound);
+        alarm.setDefaultSound(preferences.storedSound);
         sound.follow(alarm, preferences.volume);
     }
     MainWindow::Objects objects() { return {alarm, preferences, stopwatch, updates, articles}; }

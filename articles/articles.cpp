@@ -2,7 +2,10 @@
 #include "ui_articles.h"
 
 #include "articles/helparticles.h"
+#include "kit/screenfit.h"
 #include "kit/theme.h"
+
+#include <QShortcut>
 
 Articles::Articles(HelpArticles &articles, QWidget *parent)
     : QDialog(parent), ui(new Ui::Articles), articles(articles)
@@ -14,6 +17,14 @@ Articles::Articles(HelpArticles &articles, QWidget *parent)
         auto *item = new QListWidgetItem(article.title, ui->listArticles);
         item->setData(Qt::UserRole, article.path);
     }
+    // Enter and Space open the selected article, as a double-click does.
+    for (const QKeySequence key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        connect(new QShortcut(key, ui->listArticles, nullptr, nullptr, Qt::WidgetShortcut),
+                &QShortcut::activated, this, [this] {
+                    if (ui->listArticles->currentIndex().isValid())
+                        on_listArticles_doubleClicked(ui->listArticles->currentIndex());
+                });
+    screenfit::fit(this);
 }
 
 Articles::~Articles()

@@ -37,7 +37,8 @@ void alarmFile(const QString &path, const QString &saved)
     const alarmfile::Alarm again =
         alarmfile::write(alarm, saved) ? alarmfile::read(saved) : alarmfile::Alarm();
     check(again.time == alarm.time && again.reason == alarm.reason &&
-          again.description == alarm.description && again.armed == alarm.armed);
+          again.description == alarm.description && again.armed == alarm.armed &&
+          again.sound == alarm.sound);
 }
 
 void updateReply(const QByteArray &body)

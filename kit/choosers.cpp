@@ -25,8 +25,9 @@ QString audioFile(QWidget *parent, const QString &current)
     const QString folder =
         startFolder({current.isEmpty() ? QString() : QFileInfo(current).absolutePath(),
                      QStandardPaths::writableLocation(QStandardPaths::MusicLocation)});
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open audio file"), folder,
-                                        QStringLiteral("Mp3 files (*.mp3);;Wave files (*.wav)"));
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Open audio file"), folder,
+        QStringLiteral("Sound files (*.mp3 *.wav);;Mp3 files (*.mp3);;Wave files (*.wav)"));
 }
 
 QString folder(QWidget *parent, const QString &caption, const QString &last)

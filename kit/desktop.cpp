@@ -1,6 +1,6 @@
 #include "kit/desktop.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <iterator>
@@ -20,4 +20,8 @@ void desktop::prepare()
     if (!userScales)
         QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    // Qt 5 rounds 1.5 to 2 (or 143.9 DPI to 1 while fonts grow): a 150% screen gets 1.5.
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR_ROUNDING_POLICY"))
+        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+            Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }

@@ -2,6 +2,7 @@
 #include "ui_settings.h"
 
 #include "kit/choosers.h"
+#include "kit/screenfit.h"
 #include "kit/texttable.h"
 #include "kit/theme.h"
 #include "settings/savesequence.h"
@@ -43,6 +44,7 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
     ui->cbLanguage->addItem(QStringLiteral("English"), codeOf(Language::English));
     ui->cbLanguage->addItem(QStringLiteral("Norwegian"), codeOf(Language::Norwegian));
     readSettings();
+    screenfit::fit(this);
 }
 
 Settings::~Settings()

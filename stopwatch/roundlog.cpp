@@ -2,13 +2,20 @@
 
 #include "kit/textfile.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
 
 const Bilingual kRoundPrefix{"Round ", "Runde "};
 
-// The folder, "/" and the name, with ".txt" unless the name ends in it (in any case).
+bool leavesFolder(const QString &fileName)
+{
+    return fileName.contains(QLatin1Char('/'));
+}
+
+} // namespace
+
 QString exportFilePath(const QString &folder, const QString &fileName)
 {
     const QString extension = QStringLiteral(".txt");
@@ -16,7 +23,11 @@ QString exportFilePath(const QString &folder, const QString &fileName)
            (fileName.endsWith(extension, Qt::CaseInsensitive) ? QString() : extension);
 }
 
-} // namespace
+bool exportReplaces(const QString &folder, const QString &fileName)
+{
+    return !folder.isEmpty() && !fileName.isEmpty() && !leavesFolder(fileName) &&
+           QFileInfo::exists(exportFilePath(folder, fileName));
+}
 
 QString roundLine(Language language, int number, const ClockTexts &clock)
 {
@@ -29,6 +40,8 @@ ExportResult exportRoundLog(const QString &folder, const QString &fileName, cons
 {
     if (folder.isEmpty() || fileName.isEmpty())
         return ExportResult::NoTarget;
+    if (leavesFolder(fileName))
+        return ExportResult::NameLeavesFolder;
     return textfile::writeAtomically(exportFilePath(folder, fileName), log)
                ? ExportResult::Written
                : ExportResult::WriteFailed;

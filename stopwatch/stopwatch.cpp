@@ -2,12 +2,15 @@
 #include "ui_stopwatch.h"
 
 #include "kit/choosers.h"
+#include "kit/screenfit.h"
 #include "kit/texttable.h"
 #include "kit/theme.h"
 #include "stopwatch/roundlog.h"
 #include "stopwatch/stopwatchsession.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -21,6 +24,31 @@ const BilingualBox kExportFailed{
     {"Could not export the round log. Please choose a folder and a file name you can write to.",
      "Kunne ikke eksportere rundeloggen. Vennligst velg en mappe og et filnavn du kan skrive "
      "til."}};
+
+const BilingualBox kNameLeavesFolder{
+    {"Export failed", "Eksportering mislyktes"},
+    {"A file name cannot hold \"/\". Please choose a name without it; the round log is saved "
+     "in the folder you chose.",
+     "Et filnavn kan ikke inneholde «/». Vennligst velg et navn uten det; rundeloggen lagres i "
+     "mappen du valgte."}};
+
+const BilingualBox kReplace{
+    {"Replace file", "Erstatt fil"},
+    {"%1 already exists. Do you want to replace it?", "%1 finnes allerede. Vil du erstatte den?"}};
+const Bilingual kYes{"Yes", "Ja"};
+const Bilingual kNo{"No", "Nei"};
+
+// Asks before an export replaces a file, in the window's language; No is the default.
+bool mayReplace(QWidget *parent, Language language, const QString &path)
+{
+    QMessageBox box(QMessageBox::Question, kReplace.title.in(language),
+                    kReplace.text.in(language).arg(QFileInfo(path).fileName()),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(kYes.in(language));
+    box.button(QMessageBox::No)->setText(kNo.in(language));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
 
 using texttable::Property;
 
@@ -115,6 +143,7 @@ Stopwatch::Stopwatch(StopwatchSession &session, QWidget *parent)
     else
         QMessageBox::critical(this, QStringLiteral("Language error"),
                               QStringLiteral("Failed to load language, please try again."));
+    screenfit::fit(this);
 }
 
 Stopwatch::~Stopwatch()
@@ -217,11 +246,16 @@ void Stopwatch::on_btnSaveFile_clicked()
 
 void Stopwatch::on_btnExport_clicked()
 {
-    const ExportResult result = exportRoundLog(ui->tbFilepath->text(), ui->tbFileName->text(),
-                                               ui->plainTextEdit->toPlainText());
+    const QString folder = ui->tbFilepath->text(), name = ui->tbFileName->text();
+    if (exportReplaces(folder, name) &&
+        !mayReplace(this, session.language().value_or(Language::English),
+                    exportFilePath(folder, name)))
+        return;
+    const ExportResult result = exportRoundLog(folder, name, ui->plainTextEdit->toPlainText());
     if (result == ExportResult::Written) {
         session.setLastExportFolder(ui->tbFilepath->text());
         showBox(kExportSucceeded, &QMessageBox::information);
     } else
-        showBox(kExportFailed, &QMessageBox::critical);
+        showBox(result == ExportResult::NameLeavesFolder ? kNameLeavesFolder : kExportFailed,
+                &QMessageBox::critical);
 }

@@ -1,6 +1,7 @@
 #include "updates/checkupdates.h"
 #include "ui_checkupdates.h"
 
+#include "kit/screenfit.h"
 #include "kit/texttable.h"
 #include "kit/theme.h"
 #include "updates/loadersteps.h"
@@ -27,6 +28,7 @@ CheckUpdates::CheckUpdates(UpdateCheck &check, QWidget *parent)
     connect(&check, &UpdateCheck::decided, this, &CheckUpdates::showVerdict);
     check.open();
     texttable::apply(this, kTexts, check.language());
+    screenfit::fit(this);
 }
 
 CheckUpdates::~CheckUpdates()

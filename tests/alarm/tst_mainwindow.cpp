@@ -137,18 +137,30 @@ private slots:
     // is made for it.
     void restartKeepsTheAlarm()
     {
-        const QString description = QStringLiteral("Første linje\nandre = ; #\n\ttredje");
+        const QString description = QStringLiteral("Første linje 🚆 kl. 7 😀\nשלום = ; #\n\ttredje");
+        const QString chosen = path() + QStringLiteral("/chosen.wav");
+        put(chosen, "RIFF");
+        putSettings("sa", "/stored.mp3");
         open(may1(6, 0, 0), "2", QTime(7, 0));
+        QCOMPARE(show("tbFilePath"), QStringLiteral("/stored.mp3")); // the settings' sound
         child<QComboBox>(window.get(), "cbReason")->setCurrentIndex(1);
         child<QPlainTextEdit>(window.get(), "pteDescription")->setPlainText(description);
-        QTRY_VERIFY(alarmfile::read().description == description);
+        files << chosen;
+        child<QAbstractButton>(window.get(), "btnOpenFile")->click();
+        QTRY_VERIFY(alarmfile::read().sound == chosen);
         open(may1(6, 59, 59), "2");
-        QCOMPARE(show(kAlarmFields), "07:00:00|Påminnelse|" + description + "|x|-");
+        QCOMPARE(show(kAlarmFields + " tbFilePath"),
+                 "07:00:00|Påminnelse|" + description + "|x|-|" + chosen);
         tick(may1(7, 0, 0));
         QCOMPARE(boxes, QStringList{"Påminnelse|" + description});
         QDir(QStringLiteral("data")).removeRecursively();
         arm(QTime(8, 0));
         QTRY_COMPARE(show("lblAlarmStatus"), QStringLiteral("Alarmen ble ikke lagret"));
+        // Quitting now would lose it: Tivora asks first.
+        answers = QStringList{"Nei"};
+        child<QAction>(window.get(), "actionExit")->trigger();
+        QCOMPARE(boxes.last(), QStringLiteral("Tivora|Alarmen kunne ikke lagres og går tapt når "
+                                              "Tivora avsluttes. Avslutte likevel?"));
         QVERIFY(!QFile::exists(QStringLiteral("data")) &&
                 QDir().mkpath(QStringLiteral("data/settings")));
         arm(QTime(9, 0));

@@ -6,6 +6,7 @@
 
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QTextCodec>
 #include <QThread>
 #include <QtTest>
@@ -114,6 +115,45 @@ private slots:
         QTextCodec::setCodecForLocale(locale);
         QTEST(files(), "files");
         QTEST(int(failed.size()), "failed");
+    }
+    void alarmKeepsEveryCharacter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("asToday"); // written by QSettings, as today's release writes
+        QTest::newRow("emoji") << QStringLiteral("Tog 🚆 kl. 7 😀") << false;
+        QTest::newRow("right-to-left")
+            << QStringLiteral("‏שלום עולם مرحبا") << false;
+        QTest::newRow("tabs and line breaks") << QStringLiteral("\ta\r\nb\n\n") << false;
+        QTest::newRow("INI's own characters") << QStringLiteral(" \"x\" ; # = , \\ [a] ") << false;
+        QTest::newRow("typed-value marks") << QStringLiteral("@Invalid()") << false;
+        QTest::newRow("control then hex digit") << QStringLiteral("\x01"
+                                                                  "1f\x7f"
+                                                                  "a")
+                                                << false;
+        QTest::newRow("half an emoji")
+            << QChar(0xd83d) + QStringLiteral("1 ") + QChar(0xde00) << false;
+        QTest::newRow("today's file") << QStringLiteral("Første, andre = ; #\n\ttredje") << true;
+    }
+    // A description and a sound come back as they were written.
+    void alarmKeepsEveryCharacter()
+    {
+        QFETCH(QString, text);
+        WorkingFolder folder;
+        QFETCH(bool, asToday);
+        if (asToday) {
+            QSettings today(alarmfile::kPath, QSettings::IniFormat);
+            today.setIniCodec("UTF-8");
+            today.setValue(QStringLiteral("description"), text);
+        } else {
+            alarmfile::Alarm alarm;
+            alarm.description = text;
+            alarm.sound = QStringLiteral("/lyd/") + text;
+            QVERIFY(alarmfile::write(alarm));
+        }
+        const alarmfile::Alarm read = alarmfile::read();
+        QCOMPARE(read.description.value_or(QStringLiteral("none")), text);
+        if (!asToday)
+            QCOMPARE(read.sound.value_or(QStringLiteral("none")), QStringLiteral("/lyd/") + text);
     }
     void survivesKills_data()
     {

@@ -72,11 +72,29 @@ private slots:
         fakeMs += 100 * 3600 * 1000;
         QCOMPARE(press(second, ""), "100|00|00|0|");
     }
+    // Tab goes through the window as it reads: down the rows, and left to right within one.
+    void tabFollowsTheLayout()
+    {
+        Stopwatch dialog(*session);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QRect previous;
+        for (QWidget *widget = dialog.nextInFocusChain(); widget != &dialog;
+             widget = widget->nextInFocusChain()) {
+            if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(&dialog))
+                continue;
+            const QRect at(widget->mapTo(&dialog, QPoint()), widget->size());
+            QVERIFY2(at.top() >= previous.bottom() || at.left() >= previous.right(),
+                     qPrintable(widget->objectName()));
+            previous = at;
+        }
+    }
     // A round and an export in each language, to a file or a folder that cannot be written;
     // the folder chooser starts where the last export went, else in Documents.
     void roundAndExport_data()
     {
-        QTest::addColumn<QString>("row"); // language|folder below the test's own|name|file|content
+        // language|folder below the test's own|name|file|content (- none)|answer to a question
+        QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("boxes");
         const QString done =
             QStringLiteral("Export successful|You have successfully exported the round log.");
@@ -86,9 +104,26 @@ private slots:
             << "2||laps|laps.txt|Runde 1: 00:00:00:00"
             << "Eksportering vellykket|Du har eksportert rundeloggen på vellykket vis.";
         QTest::newRow("Norwegian failure")
-            << "2|/laps.txt|laps|laps.txt|old"
+            << "2|/old.txt|laps|old.txt|old"
             << "Eksportering mislyktes|Kunne ikke eksportere rundeloggen. "
                "Vennligst velg en mappe og et filnavn du kan skrive til.";
+        const QString refused = QStringLiteral(
+            "Export failed|A file name cannot hold \"/\". Please choose a name without it; the "
+            "round log is saved in the folder you chose.");
+        QTest::newRow("out of the folder") << "1|/Documents|../escaped|escaped.txt|-" << refused;
+        QTest::newRow("a slash") << "1||a/b|a/b.txt|-" << refused;
+        QTest::newRow("Norwegian slash")
+            << "2||a/b|a/b.txt|-"
+            << "Eksportering mislyktes|Et filnavn kan ikke inneholde «/». Vennligst velg et navn "
+               "uten det; rundeloggen lagres i mappen du valgte.";
+        const QString replace =
+            QStringLiteral("Replace file|old.txt already exists. Do you want to replace it?");
+        QTest::newRow("an existing file kept") << "1||old|old.txt|old|No" << replace;
+        QTest::newRow("an existing file replaced")
+            << "1||old|old.txt|Round 1: 00:00:00:00|Yes" << replace + done;
+        QTest::newRow("Norwegian replace")
+            << "2||old|old.txt|old|Nei"
+            << "Erstatt fil|old.txt finnes allerede. Vil du erstatte den?";
         QTest::newRow("no language")
             << "0||laps|laps.txt|"
             << "Language error|Failed to load language, please try again."
@@ -98,7 +133,8 @@ private slots:
     {
         QFETCH(QString, row);
         putSettings("lang", row.section('|', 0, 0).toLatin1());
-        put(QStringLiteral("laps.txt"), "old");
+        put(QStringLiteral("old.txt"), "old");
+        answers << row.section('|', 5);
         qputenv("HOME", path().toUtf8());
         QDir().mkpath(QStringLiteral("Documents"));
         Stopwatch dialog(*session);
@@ -106,11 +142,13 @@ private slots:
         child<QLineEdit>(&dialog, "tbFileName")->setText(row.section('|', 2, 2));
         press(dialog, "btnRound btnExport btnSaveFile");
         QTEST(boxes.join(QString()), "boxes");
-        const bool exported = !row.endsWith(QLatin1String("|old"));
+        const QString content = row.section('|', 4, 4);
+        const bool exported = content != QLatin1String("old") && content != QLatin1String("-");
         QCOMPARE(folders.value(0),
                  exported ? path() + row.section('|', 1, 1) : path() + "/Documents");
         QCOMPARE(shown(&dialog, QStringLiteral("tbFilepath")), QString());
-        QCOMPARE(QString::fromUtf8(get(row.section('|', 3, 3))), row.section('|', 4));
+        const QString file = row.section('|', 3, 3);
+        QCOMPARE(QFile::exists(file) ? QString::fromUtf8(get(file)) : "-", content);
     }
 };
 
