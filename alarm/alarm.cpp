@@ -27,6 +27,7 @@ Alarm::Alarm(const QString &path, Clock clock, QObject *parent)
 
     m_tick.setTimerType(Qt::PreciseTimer);
     connect(&m_tick, &QTimer::timeout, this, &Alarm::tick);
+    connect(&m_wakeUp, &WakeUp::woke, this, &Alarm::tick);
     m_save.setSingleShot(true);
     connect(&m_save, &QTimer::timeout, this, &Alarm::save);
 }
@@ -87,21 +88,46 @@ void Alarm::edited()
     if (!m_save.isActive())
         m_save.start(kSaveDelayMs);
     emit changed();
-    // An alarm set to the second it is in rings at once, not at the next tick.
-    if (m_tick.isActive())
+    // An alarm set to the second it is in rings at once, not at the next tick; asleep, it
+    // wakes for its new time.
+    if (m_started)
         tick();
 }
 
 void Alarm::start()
 {
+    m_started = true;
     tick();
+}
+
+void Alarm::setClockShown(bool shown)
+{
+    m_clockShown = shown;
+    if (m_started)
+        tick();
+}
+
+bool Alarm::everySecond() const
+{
+    return m_clockShown || !m_wakeUp.isAvailable();
+}
+
+void Alarm::sleep()
+{
+    const QDateTime next = m_decision.nextRing(now(), m_time, m_armed.value_or(false));
+    m_wakeUp.at(next.isValid() ? next.addMSecs(kAfterBoundaryMs) : next);
 }
 
 void Alarm::tick()
 {
     const QDateTime current = now();
     // Re-armed first, so the clock goes on while a ring's box is open.
-    m_tick.start(1000 - current.time().msec() + kAfterBoundaryMs);
+    if (everySecond()) {
+        m_wakeUp.at({});
+        m_tick.start(1000 - current.time().msec() + kAfterBoundaryMs);
+    } else {
+        m_tick.stop();
+    }
     const QDateTime snoozed = snoozedUntil();
     const AlarmClock::Ring ring =
         m_decision.check(m_lastTick, current, m_time, m_armed.value_or(false));
@@ -111,6 +137,8 @@ void Alarm::tick()
         emit changed();
     if (ring != AlarmClock::Ring::None)
         emit rang(ring == AlarmClock::Ring::WithSound);
+    if (!everySecond())
+        sleep();
 }
 
 void Alarm::stop()
@@ -123,6 +151,8 @@ void Alarm::snooze()
     m_decision.snooze(now(), m_snoozeMs);
     emit ended();
     emit changed();
+    if (m_started && !everySecond())
+        sleep();
 }
 
 bool Alarm::save()

@@ -2,6 +2,7 @@
 
 #include "alarm/alarmclock.h"
 #include "alarm/alarmfile.h"
+#include "alarm/wakeup.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -60,6 +61,9 @@ public:
 
     // Ticks now, and from now on just after each second.
     void start();
+    // With no clock to show it sleeps instead, until its next ring is due (where the system can
+    // wake it at a moment of the wall clock); with a clock shown it ticks each second again.
+    void setClockShown(bool shown);
     // Shows the time and checks the alarm against it.
     void tick();
     // The user answered the ring: it ends, and with snooze() it comes again after the interval.
@@ -80,6 +84,8 @@ signals:
 
 private:
     void edited();
+    bool everySecond() const;
+    void sleep();
 
     const QString m_path;
     const Clock m_clock;
@@ -93,6 +99,9 @@ private:
     bool m_saveFailed = false;
     AlarmClock m_decision;
     QDateTime m_lastTick;
+    bool m_started = false;
+    bool m_clockShown = true;
     QTimer m_tick;
+    WakeUp m_wakeUp;
     QTimer m_save;
 };

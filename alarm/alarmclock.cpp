@@ -71,3 +71,21 @@ void AlarmClock::snooze(const QDateTime &now, qint64 intervalMs)
 {
     m_snoozedUntil = now.addMSecs(intervalMs);
 }
+
+QDateTime AlarmClock::nextRing(const QDateTime &now, const QTime &alarm, bool armed) const
+{
+    if (!armed || !now.isValid() || !alarm.isValid())
+        return {};
+    const QTime alarmTime = wholeSeconds(alarm);
+    const auto on = [&alarmTime](const QDate &date) {
+        // In a daylight-saving gap the time does not exist; the clock passes it when the gap ends.
+        QDateTime moment(date, alarmTime);
+        for (int minutes = 1; !moment.isValid() && minutes < 24 * 60; ++minutes)
+            moment = QDateTime(date, alarmTime.addSecs(minutes * 60));
+        return moment;
+    };
+    QDateTime next = on(now.date());
+    if (next <= now)
+        next = on(now.date().addDays(1));
+    return m_snoozedUntil.isValid() && m_snoozedUntil < next ? m_snoozedUntil : next;
+}

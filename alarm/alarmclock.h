@@ -28,6 +28,11 @@ public:
     // When the pending snooze rings; invalid when none is pending.
     QDateTime snoozedUntil() const { return m_snoozedUntil; }
 
+    // The first moment after now at which a check can ring: the pending snooze or the next time
+    // the wall clock reads the alarm's time (in a daylight-saving gap, when it ends); invalid
+    // while disarmed.
+    QDateTime nextRing(const QDateTime &now, const QTime &alarm, bool armed) const;
+
 private:
     bool m_wasArmed = false;
     QTime m_alarm;

@@ -7,6 +7,7 @@
 #include "articles/articles.h"
 #include "kit/boxes.h"
 #include "kit/choosers.h"
+#include "kit/desktop.h"
 #include "kit/screenfit.h"
 #include "kit/texttable.h"
 #include "kit/theme.h"
@@ -16,7 +17,6 @@
 #include "stopwatch/stopwatch.h"
 #include "updates/checkupdates.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QGridLayout>
@@ -39,6 +39,14 @@ const Bilingual kQuitArmed{
 const Bilingual kQuitUnsaved{
     "The alarm could not be saved and will be lost when Tivora quits. Quit anyway?",
     "Alarmen kunne ikke lagres og går tapt når Tivora avsluttes. Avslutte likevel?"};
+const BilingualBox kInBackground{
+    {"Tivora", "Tivora"},
+    {"Tivora keeps running in the background, so the alarm still rings. To quit, choose File > "
+     "Exit, or Quit in the menu of Tivora's icon in the system tray.",
+     "Tivora fortsetter å kjøre i bakgrunnen, så alarmen ringer likevel. For å avslutte, velg "
+     "Fil > Avslutt, eller Avslutt i menyen til Tivoras ikon i systemstatusfeltet."}};
+const Bilingual kNoStartAtLogin{"Could not change whether Tivora starts when you log in.",
+                                "Kunne ikke endre om Tivora starter når du logger inn."};
 const Bilingual kYes{"&Yes", "&Ja"};
 const Bilingual kNo{"&No", "&Nei"};
 const BilingualBox kNoBrowser{
@@ -108,6 +116,9 @@ const texttable::Table kTexts{
     {"actionExit", Property::Text, {"Exit", "Avslutt"}},
     {"menuSetting", Property::Title, {"&Tools", "&Verktøy"}},
     {"actionSettings", Property::Text, {"Settings", "Innstillinger"}},
+    {"actionStartAtLogin",
+     Property::Text,
+     {"Start Tivora when I log in", "Start Tivora når jeg logger inn"}},
     {"actionStopwatch", Property::Text, {"Stopwatch", "Stoppeklokke"}},
     {"actionCheck_for_updates", Property::Text, {"Check for updates", "Se etter oppdateringer"}},
     {"actionHelp", Property::Text, {"Information", "Informasjon"}},
@@ -166,6 +177,16 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     // Queued, so the ring's sound starts and the clock ticks on before the box waits for the user.
     connect(&alarm, &Alarm::rang, this, &MainWindow::showRing, Qt::QueuedConnection);
 
+    ui->actionStartAtLogin->setChecked(desktop::startsAtLogin());
+    connect(ui->actionStartAtLogin, &QAction::toggled, this, [this](bool on) {
+        if (desktop::setStartAtLogin(on))
+            return;
+        const QSignalBlocker keep(ui->actionStartAtLogin);
+        ui->actionStartAtLogin->setChecked(!on);
+        QMessageBox::critical(this, windowTitle(),
+                              kNoStartAtLogin.in(language.value_or(Language::English)));
+    });
+
     // Its text changes every second; at a steady size that repaints the label alone.
     steadysize::hold(ui->lblClock);
     // A focused time editor repaints twice a second for its blinking cursor,
@@ -199,10 +220,24 @@ void MainWindow::showAlarmState()
                                              : QString());
 }
 
+QString MainWindow::ringTitle() const
+{
+    return ui->cbReason->currentText();
+}
+
+void MainWindow::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::showRing()
 {
-    QMessageBox box(QMessageBox::Information, ui->cbReason->currentText(),
-                    objects.alarm.description(), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, ringTitle(), objects.alarm.description(),
+                    QMessageBox::Ok, this);
     QPushButton *snooze =
         box.addButton(kSnooze.in(language.value_or(Language::English)), QMessageBox::ActionRole);
     snooze->setObjectName(QStringLiteral("btnSnooze"));
@@ -213,7 +248,15 @@ void MainWindow::showRing()
                                           kTitleDecorationWidth,
                                       0),
                       grid->rowCount(), 0, 1, grid->columnCount());
+    // Answered elsewhere (from a desktop notification), the ring ends here too.
+    bool answered = false;
+    connect(&objects.alarm, &Alarm::ended, &box, [&] {
+        answered = true;
+        box.done(QMessageBox::Ok);
+    });
     box.exec();
+    if (answered)
+        return;
     if (box.clickedButton() == snooze)
         objects.alarm.snooze();
     else
@@ -254,14 +297,32 @@ void MainWindow::on_btnOpenFile_clicked()
 
 void MainWindow::on_actionExit_triggered()
 {
+    quit();
+}
+
+void MainWindow::quit()
+{
     if (mayQuit())
-        QApplication::exit(0);
+        emit quitting();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!mayQuit())
-        event->ignore();
+    if (!objects.alarm.armed().value_or(false)) {
+        if (mayQuit())
+            emit quitting();
+        else
+            event->ignore();
+        return;
+    }
+    // An armed alarm rings with the window closed: Tivora goes on in the background.
+    event->ignore();
+    hide();
+    if (toldAboutBackground)
+        return;
+    toldAboutBackground = true;
+    const Language shown = language.value_or(Language::English);
+    QMessageBox::information(this, kInBackground.title.in(shown), kInBackground.text.in(shown));
 }
 
 bool MainWindow::mayQuit()

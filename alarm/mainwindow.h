@@ -38,6 +38,19 @@ public:
     explicit MainWindow(const Objects &objects, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // The language of the window's texts; none keeps the form's own, which are English.
+    std::optional<Language> shownLanguage() const { return language; }
+    // What the alarm's box is titled: the reason in the window's language.
+    QString ringTitle() const;
+    // Shows the window in front of the others, from the background or another start.
+    void bringToFront();
+    // Asks to quit, first asking the user while an alarm is armed.
+    void quit();
+
+signals:
+    // The user chose to quit Tivora: the program ends its event loop.
+    void quitting();
+
 private slots:
     void showTime();
     void englishLang();
@@ -55,7 +68,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Asks first while an alarm is armed, which cannot ring once Tivora is closed.
+    // Asks first while an alarm is armed, which cannot ring once Tivora has quit.
     bool mayQuit();
     void applyLanguage(Language applied);
     void showAlarmState();
@@ -64,6 +77,7 @@ private:
 
     Ui::MainWindow *ui;
     const Objects objects;
-    // The language of the window's texts; none keeps the form's own.
     std::optional<Language> language;
+    // The notice that closing keeps Tivora running is shown once a run.
+    bool toldAboutBackground = false;
 };

@@ -6,6 +6,7 @@
 // With TIVORA_XVFB_PID set (scripts/with-x) it also counts the X server's time.
 
 #include "app/program.h"
+#include "app/tray.h"
 #include "kit/desktop.h"
 
 #include <QApplication>
@@ -57,6 +58,23 @@ qint64 xServerCpuNs()
         QFile file(tasks.next() + QStringLiteral("/schedstat"));
         if (file.open(QIODevice::ReadOnly))
             total += file.readLine().split(' ').value(0).toLongLong();
+    }
+    return total;
+}
+
+// Times any thread of this process was woken from a wait (its voluntary context switches).
+qint64 processWakeups()
+{
+    qint64 total = 0;
+    QDirIterator tasks(QStringLiteral("/proc/self/task"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (tasks.hasNext()) {
+        QFile file(tasks.next() + QStringLiteral("/status"));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                total += line.mid(24).trimmed().toLongLong();
+        }
     }
     return total;
 }
@@ -143,6 +161,7 @@ struct Figures
     double threadCpuMs = 0;
     double processCpuMs = 0;
     double xServerCpuMs = -1;
+    qint64 wakeups = 0;
     std::vector<double> delaysMs;
 };
 
@@ -164,8 +183,11 @@ Figures measure(const char *name, QLabel *label, double seconds)
     const qint64 thread0 = threadCpuNs();
     const qint64 process0 = processCpuUs();
     const qint64 server0 = xServerCpuNs();
+    const qint64 wakeups0 = processWakeups();
     const auto wall0 = std::chrono::steady_clock::now();
     runFor(seconds);
+    // Less the wake-up that ends the measurement.
+    figures.wakeups = processWakeups() - wakeups0 - 1;
     const auto wall1 = std::chrono::steady_clock::now();
     CALLGRIND_DUMP_STATS_AT(name);
     figures.threadCpuMs = (threadCpuNs() - thread0) / 1e6;
@@ -187,6 +209,7 @@ void print(const Figures &f)
     std::printf("%-26s %6.1f s %10.2f ms %9.3f %% %10.2f ms %8zu %12.1f %10.2f %9.2f %10.2f ms\n",
                 f.name, f.seconds, f.threadCpuMs, 100.0 * f.threadCpuMs / (f.seconds * 1000),
                 f.processCpuMs, delays.size(), perChangeUs, median, worst, f.xServerCpuMs);
+    std::printf("%-26s %lld wake-ups of its threads\n", "", static_cast<long long>(f.wakeups));
     std::fflush(stdout);
 }
 
@@ -236,6 +259,14 @@ int main(int argc, char *argv[])
         }
         all.push_back(measure("main window", clock, windowSeconds));
         print(all.back());
+        // Closed to the background: the alarm, armed for tomorrow, sleeps until it is due.
+        const QTime now = QTime::currentTime();
+        program.alarm.setTime(now.addSecs(-3600));
+        program.alarm.setArmed(true);
+        Tray tray(program.alarm, window);
+        window.hide();
+        all.push_back(measure("hidden, armed", clock, windowSeconds));
+        print(all.back());
     }
     {
         QLabel label;
@@ -272,6 +303,7 @@ int main(int argc, char *argv[])
         return delays.empty() ? -1.0 : worst ? delays.back() : delays[delays.size() / 2];
     };
     const Figures &window = all.front();
+    const Figures &hidden = all[1];
     const Figures &bare = all[all.size() - 2];
     const Figures &busy = all.back();
     std::printf("TABLE|Idle processor use of the main window (%.0f s)|%.3f%% of a core|%.3f%% "
@@ -285,6 +317,12 @@ int main(int argc, char *argv[])
                     "label, 1 s re-arm)|\n",
                     window.xServerCpuMs / (window.seconds * 10),
                     bare.xServerCpuMs / (bare.seconds * 10));
+    std::printf("TABLE|Wake-ups in %.0f s, window shown / hidden with an alarm armed|%lld / %lld||"
+                "none while hidden\n",
+                window.seconds, static_cast<long long>(window.wakeups),
+                static_cast<long long>(hidden.wakeups));
+    std::printf("TABLE|Processor use with the window hidden (%.0f s)|%.3f%% of a core||-\n",
+                hidden.seconds, share(hidden));
     std::printf("TABLE|Second boundary to label change, median|%.2f ms|%.2f ms (0 ms timer)|"
                 "under 5 ms\n",
                 delay(window, false), delay(busy, false));

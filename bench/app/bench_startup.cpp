@@ -2,7 +2,9 @@
 // and the resident memory right after it. Run without arguments; the program
 // re-runs itself as the measured child, on the offscreen platform unless
 // QT_QPA_PLATFORM names another.
+#include "app/notifier.h"
 #include "app/program.h"
+#include "app/tray.h"
 #include "kit/desktop.h"
 #include "resident.h"
 
@@ -53,6 +55,9 @@ int child(int argc, char **argv)
     MainWindow window(program.objects());
     FirstPaint watcher;
     window.installEventFilter(&watcher);
+    // As the program starts: with its tray icon and its notifications on the session bus.
+    Tray tray(program.alarm, window);
+    Notifier notifier(program.alarm, window);
     window.show();
     program.alarm.start();
     return app.exec();

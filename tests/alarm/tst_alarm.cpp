@@ -149,6 +149,24 @@ private slots:
         fakeNow = may1(7, 39, 1);
         QTRY_COMPARE(ticked.last().value(0).toDateTime(), may1(7, 39, 1));
     }
+    // With no clock shown it sleeps until its ring is due, not waking each second, and still
+    // rings on time; shown again, it ticks each second.
+    void sleepsUntilItRings()
+    {
+        Alarm alarm; // on the system's clock
+        QSignalSpy ticked(&alarm, &Alarm::ticked), rang(&alarm, &Alarm::rang);
+        alarm.setClockShown(false);
+        alarm.start();
+        const QTime soon = QTime::currentTime().addSecs(2);
+        alarm.setTime(QTime(soon.hour(), soon.minute(), soon.second()));
+        alarm.setArmed(true);
+        QCOMPARE(ticked.count(), 3); // started, and each change looks again
+        QVERIFY(rang.wait(4000));
+        QCOMPARE(ticked.count(), 4);
+        QCOMPARE(rang.takeFirst().value(0).toBool(), true);
+        alarm.setClockShown(true);
+        QTRY_VERIFY(ticked.count() >= 7);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAlarm)

@@ -80,6 +80,34 @@ private slots:
             previous = now;
         }
     }
+    // When a program that sleeps between rings must wake: its alarm's next wall-clock time, or
+    // a snooze before it.
+    void nextRing_data()
+    {
+        QTest::addColumn<QString>("row"); // now|alarm, - disarmed|snoozed until|expected, - none
+        QTest::newRow("later today") << "2024-05-01T07:00:00|07:30:00||2024-05-01T07:30:00";
+        QTest::newRow("its second passed: tomorrow")
+            << "2024-05-01T07:30:00|07:30:00||2024-05-02T07:30:00";
+        QTest::newRow("in the spring gap: when it ends")
+            << "2024-03-31T01:00:00|02:30:00||2024-03-31T03:00:00";
+        QTest::newRow("a snooze first")
+            << "2024-05-01T07:00:00|07:30:00|07:10:00|2024-05-01T07:10:00";
+        QTest::newRow("a snooze after it")
+            << "2024-05-01T07:00:00|07:30:00|07:40:00|2024-05-01T07:30:00";
+        QTest::newRow("disarmed: never") << "2024-05-01T07:00:00|-||-";
+    }
+    void nextRing()
+    {
+        QFETCH(QString, row);
+        const QStringList fields = row.split(QLatin1Char('|'));
+        const QDateTime now = QDateTime::fromString(fields[0], Qt::ISODate);
+        AlarmClock clock;
+        if (!fields[2].isEmpty())
+            clock.snooze(now, now.time().msecsTo(QTime::fromString(fields[2], Qt::ISODate)));
+        const QDateTime next =
+            clock.nextRing(now, QTime::fromString(fields[1], Qt::ISODate), fields[1] != "-");
+        QCOMPARE(next.isValid() ? next.toString(Qt::ISODate) : QStringLiteral("-"), fields[3]);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAlarmClock)
