@@ -157,10 +157,10 @@ void Alarm::snooze()
 
 bool Alarm::save()
 {
-    const bool failed = !alarmfile::write(
-        {m_time, m_reason, m_description, m_armed,
-         m_sound.isEmpty() ? std::nullopt : std::optional<QString>(m_sound)},
-        m_path);
+    const bool failed =
+        !alarmfile::write({m_time, m_reason, m_description, m_armed,
+                           m_sound.isEmpty() ? std::nullopt : std::optional<QString>(m_sound)},
+                          m_path);
     if (failed != m_saveFailed) {
         m_saveFailed = failed;
         emit changed();

@@ -33,7 +33,7 @@ Alarm read(const QString &path)
         alarm.time = time;
     bool isNumber = false;
     const int reason = file.value(kReason).toString().toInt(&isNumber);
-    if (isNumber && reason >= 0)
+    if (isNumber)
         alarm.reason = reason;
     const QVariant description = file.value(kDescription);
     if (description.type() == QVariant::String)

@@ -16,7 +16,7 @@ inline constexpr qint64 kMaxBytes = 64 * 1024;
 struct Alarm
 {
     std::optional<QTime> time;
-    std::optional<int> reason; // the index in the reason list
+    std::optional<int> reason; // the index in the reason list, whichever number the file holds
     std::optional<QString> description;
     std::optional<bool> armed; // empty: neither armed nor disarmed
     // The path of the sound chosen for this alarm; initialised, so four-field lists stay whole.
