@@ -50,7 +50,7 @@ QByteArray quoted(const QString &text)
 {
     // QSettings reads a leading "@" as the start of a typed value; "@@" is a plain "@".
     const QString value = text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text;
-    QByteArray out = "\"";
+    QByteArray out;
     bool afterHex = false;
     int plainFrom = 0;
     for (int i = 0; i < value.size(); ++i) {
@@ -63,7 +63,12 @@ QByteArray quoted(const QString &text)
         plainFrom = i + 1;
         afterHex = escaped.startsWith("\\x");
     }
-    return out + value.mid(plainFrom).toUtf8() + '"';
+    out += value.mid(plainFrom).toUtf8();
+    // Quoted only where QSettings itself quotes, so a plain text keeps the bytes it always had.
+    const bool needsQuotes = value.contains(QLatin1Char(';')) || value.contains(QLatin1Char(',')) ||
+                             value.contains(QLatin1Char('=')) ||
+                             value.startsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char(' '));
+    return needsQuotes ? '"' + out + '"' : out;
 }
 
 } // namespace initext

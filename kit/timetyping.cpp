@@ -83,6 +83,10 @@ private:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
+        // Shift (for ":") and the other modifiers alone are part of typing, not an end to it.
+        if (key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||
+            key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta || key->key() == Qt::Key_AltGr)
+            return false;
         // Shortcuts such as Ctrl+A keep the field's own meaning.
         const bool plain =
             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));

@@ -64,7 +64,13 @@ private slots:
                 if (i > 0)
                     QTest::mouseClick(line, Qt::LeftButton, {},
                                       QPoint(line->width() - 4, line->height() / 2));
-                QTest::keyClicks(&field, parts[i]);
+                for (const QChar c : parts[i]) {
+                    // A keyboard sends Shift before the ":" it types.
+                    if (c == QLatin1Char(':'))
+                        QTest::keyPress(&field, Qt::Key_Shift);
+                    QTest::keyClick(&field, c.toLatin1(),
+                                    c == QLatin1Char(':') ? Qt::ShiftModifier : Qt::NoModifier);
+                }
             }
         }
         QTEST(field.time(), "time");

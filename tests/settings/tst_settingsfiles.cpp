@@ -133,6 +133,7 @@ private slots:
         QTest::newRow("half an emoji")
             << QChar(0xd83d) + QStringLiteral("1 ") + QChar(0xde00) << false;
         QTest::newRow("today's file") << QStringLiteral("Første, andre = ; #\n\ttredje") << true;
+        QTest::newRow("today's plain file") << QStringLiteral("Bus at seven") << true;
     }
     // A description and a sound come back as they were written.
     void alarmKeepsEveryCharacter()
@@ -141,9 +142,16 @@ private slots:
         WorkingFolder folder;
         QFETCH(bool, asToday);
         if (asToday) {
-            QSettings today(alarmfile::kPath, QSettings::IniFormat);
-            today.setIniCodec("UTF-8");
-            today.setValue(QStringLiteral("description"), text);
+            {
+                QSettings today(alarmfile::kPath, QSettings::IniFormat);
+                today.setIniCodec("UTF-8");
+                today.setValue(QStringLiteral("description"), text);
+            }
+            // What today's release wrote, the writer writes byte for byte.
+            alarmfile::Alarm alarm;
+            alarm.description = text;
+            QVERIFY(alarmfile::write(alarm, QStringLiteral("again.ini")));
+            QCOMPARE(get(QStringLiteral("again.ini")), get(alarmfile::kPath));
         } else {
             alarmfile::Alarm alarm;
             alarm.description = text;
