@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
 
@@ -188,24 +189,58 @@ private slots:
                      qPrintable(paths.next().captured()));
         QVERIFY(found > 20);
     }
-    void articleDoubleClickShowsItsFile()
+    // An article opens on a double-click, or with Enter or Space on the selected title; a
+    // click alone only selects it.
+    void articlesOpen_data()
     {
-        for (const QString &row :
-             {QStringLiteral("1|Thank you|en/doc_item_one.html"),
-              QStringLiteral("2|Ta et sekund å lik oss!|no/doc_item_fb.html")}) {
-            putSettings("lang", row.section('|', 0, 0).toLatin1());
-            put(QStringLiteral("data/articles/") + row.section('|', 2),
-                row.section('|', 2).toUtf8());
-            HelpArticles articles;
-            Articles dialog(articles);
-            dialog.show();
-            auto *list = child<QListWidget>(&dialog, "listArticles");
-            const QPoint at =
-                list->visualItemRect(list->findItems(row.section('|', 1, 1), {}).value(0)).center();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::addColumn<QString>("row"); // language|title|file
+        QTest::addColumn<int>("key");     // 0: a double-click
+        QTest::newRow("double-click") << "1|Thank you|en/doc_item_one.html" << 0;
+        QTest::newRow("Enter") << "1|Recent changes|en/doc_item_four.html" << int(Qt::Key_Return);
+        QTest::newRow("Space, Norwegian")
+            << "2|Ta et sekund å lik oss!|no/doc_item_fb.html" << int(Qt::Key_Space);
+    }
+    void articlesOpen()
+    {
+        QFETCH(QString, row);
+        QFETCH(int, key);
+        putSettings("lang", row.section('|', 0, 0).toLatin1());
+        put(QStringLiteral("data/articles/") + row.section('|', 2), row.section('|', 2).toUtf8());
+        HelpArticles articles;
+        Articles dialog(articles);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        auto *list = child<QListWidget>(&dialog, "listArticles");
+        const QPoint at =
+            list->visualItemRect(list->findItems(row.section('|', 1, 1), {}).value(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(shown(&dialog, QStringLiteral("rtbContent")), QString());
+        if (key)
+            QTest::keyClick(list, Qt::Key(key));
+        else
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-            QCOMPARE(shown(&dialog, QStringLiteral("rtbContent")), row.section('|', 2));
+        QCOMPARE(shown(&dialog, QStringLiteral("rtbContent")), row.section('|', 2));
+    }
+    // Each menu opens with Alt and a letter of its own, in either language.
+    void menuShortcuts_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::newRow("English") << QByteArray("1");
+        QTest::newRow("Norwegian") << QByteArray("2");
+    }
+    void menuShortcuts()
+    {
+        QFETCH(QByteArray, language);
+        putSettings("lang", language);
+        const auto program = makeProgram();
+        MainWindow window(program->objects());
+        QSet<QChar> letters;
+        for (const QAction *menu : child<QMenuBar>(&window, "menuBar")->actions()) {
+            const int at = menu->text().indexOf(QLatin1Char('&'));
+            QVERIFY2(at >= 0 && at + 1 < menu->text().size(), qPrintable(menu->text()));
+            letters << menu->text().at(at + 1).toLower();
         }
+        QCOMPARE(letters.size(), 4);
     }
     // An audio chooser starts in the sound's folder, else in Music, else at home, and
     // cancelling it keeps the sound.
