@@ -52,13 +52,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     // libFuzzer reads its corpus relative to the working folder, which therefore stays as it is.
     static QTemporaryDir dir;
+    // New names each time: QSettings caches a file it read, and two inputs of one size written
+    // within the file system's timestamp step would otherwise read as the first.
+    static unsigned run = 0;
+    const QString name = QString::number(++run);
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
-    QFile file(dir.filePath(QStringLiteral("input")));
+    QFile file(dir.filePath(name + QStringLiteral(".input")));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return 0;
     file.close();
+    const QString saved = dir.filePath(name + QStringLiteral(".ini"));
     settingsFile(file.fileName());
-    alarmFile(file.fileName(), dir.filePath(QStringLiteral("saved.ini")));
+    alarmFile(file.fileName(), saved);
     updateReply(bytes);
+    file.remove();
+    QFile::remove(saved);
     return 0;
 }
