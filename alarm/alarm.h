@@ -48,6 +48,8 @@ public:
     // Whether the last save failed; a later change tries again.
     bool saveFailed() const { return m_saveFailed; }
     QDateTime now() const;
+    // The time the last tick checked.
+    QDateTime lastTick() const { return m_lastTick; }
 
     void setTime(const QTime &time);
     void setReason(int reason);
