@@ -44,13 +44,13 @@ QString execArgument(QString path)
     return QLatin1Char('"') + path + QLatin1Char('"');
 }
 
-} // namespace
-
-QString desktop::autostartPath()
+QString autostartPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/autostart/tivora.desktop");
 }
+
+} // namespace
 
 bool desktop::startsAtLogin()
 {

@@ -1,7 +1,5 @@
 #pragma once
 
-class QString;
-
 namespace desktop {
 
 // Prepares the process for the user's desktop; call it before the QApplication is built.
@@ -9,9 +7,8 @@ namespace desktop {
 // OpenGL stack, unless the user's environment already sets how either should be.
 void prepare();
 
-// The autostart entry ($XDG_CONFIG_HOME/autostart/tivora.desktop) that starts this program, in
-// this working folder, in the background when the user logs in.
-QString autostartPath();
+// Whether the autostart entry ($XDG_CONFIG_HOME/autostart/tivora.desktop) exists that starts
+// this program, in this working folder, in the background when the user logs in.
 bool startsAtLogin();
 // Writes or removes the entry; false when that failed and it stays as it was.
 bool setStartAtLogin(bool on);
