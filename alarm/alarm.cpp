@@ -1,169 +1,70 @@
 #include "alarm/alarm.h"
 
-namespace {
-
-// Ticks land this long after a wall-clock second boundary, safely past it.
-constexpr int kAfterBoundaryMs = 1;
-
-bool isReason(int reason)
+template <typename T> void Alarm::set(T &field, const T &value)
 {
-    return reason >= 0 && reason < Alarm::kReasons;
-}
-
-} // namespace
-
-Alarm::Alarm(const QString &path, Clock clock, QObject *parent)
-    : QObject(parent), m_path(path), m_clock(std::move(clock))
-{
-    const alarmfile::Alarm kept = alarmfile::read(m_path);
-    if (kept.time)
-        m_time = *kept.time;
-    if (kept.reason && isReason(*kept.reason))
-        m_reason = *kept.reason;
-    if (kept.description)
-        m_description = *kept.description;
-    m_armed = kept.armed;
-    m_sound = kept.sound.value_or(QString());
-
-    m_tick.setTimerType(Qt::PreciseTimer);
-    connect(&m_tick, &QTimer::timeout, this, &Alarm::tick);
-    connect(&m_wakeUp, &WakeUp::woke, this, &Alarm::tick);
-    m_save.setSingleShot(true);
-    connect(&m_save, &QTimer::timeout, this, &Alarm::save);
-}
-
-Alarm::~Alarm()
-{
-    if (m_save.isActive())
-        save();
-}
-
-QDateTime Alarm::now() const
-{
-    return m_clock ? m_clock() : QDateTime::currentDateTime();
+    if (field == value)
+        return;
+    field = value;
+    emit changed();
 }
 
 void Alarm::setTime(const QTime &time)
 {
-    if (time == m_time)
-        return;
-    m_time = time;
-    edited();
+    set(m_time, time);
+}
+
+void Alarm::setDays(days::Days days)
+{
+    set(m_days, days::Days(days & days::kEveryDay));
 }
 
 void Alarm::setReason(int reason)
 {
-    if (reason == m_reason || !isReason(reason))
-        return;
-    m_reason = reason;
-    edited();
+    if (reason >= 0 && reason < kReasons)
+        set(m_reason, reason);
 }
 
 void Alarm::setDescription(const QString &description)
 {
-    if (description == m_description)
-        return;
-    m_description = description;
-    edited();
+    set(m_description, description);
 }
 
 void Alarm::setArmed(bool armed)
 {
-    if (m_armed == armed)
-        return;
-    m_armed = armed;
-    edited();
+    set(m_armed, std::optional<bool>(armed));
 }
 
 void Alarm::setSound(const QString &path)
 {
-    if (path == m_sound)
-        return;
-    m_sound = path;
-    edited();
+    set(m_sound, path);
 }
 
-void Alarm::edited()
+void Alarm::setSnoozeMinutes(int minutes)
 {
-    if (!m_save.isActive())
-        m_save.start(kSaveDelayMs);
-    emit changed();
-    // An alarm set to the second it is in rings at once, not at the next tick; asleep, it
-    // wakes for its new time.
-    if (m_started)
-        tick();
+    if (minutes >= kMinSnoozeMinutes && minutes <= kMaxSnoozeMinutes)
+        set(m_snoozeMinutes, minutes);
 }
 
-void Alarm::start()
+AlarmClock::Ring Alarm::check(const QDateTime &previous, const QDateTime &current)
 {
-    m_started = true;
-    tick();
+    const AlarmClock::Ring ring = m_decision.check(previous, current, m_time, isArmed(), m_days);
+    if (ring != AlarmClock::Ring::None && m_days == days::kOnce)
+        setArmed(false);
+    return ring;
 }
 
-void Alarm::setClockShown(bool shown)
+QDateTime Alarm::nextRing(const QDateTime &now) const
 {
-    m_clockShown = shown;
-    if (m_started)
-        tick();
+    return m_decision.nextRing(now, m_time, isArmed(), m_days);
 }
 
-bool Alarm::everySecond() const
+void Alarm::snooze(const QDateTime &now)
 {
-    return m_clockShown || !m_wakeUp.isAvailable();
-}
-
-void Alarm::sleep()
-{
-    const QDateTime next = m_decision.nextRing(now(), m_time, m_armed.value_or(false));
-    m_wakeUp.at(next.isValid() ? next.addMSecs(kAfterBoundaryMs) : next);
-}
-
-void Alarm::tick()
-{
-    const QDateTime current = now();
-    // Re-armed first, so the clock goes on while a ring's box is open.
-    if (everySecond()) {
-        m_wakeUp.at({});
-        m_tick.start(1000 - current.time().msec() + kAfterBoundaryMs);
-    } else {
-        m_tick.stop();
+    // Armed again first: disarming cancels a snooze.
+    if (m_days == days::kOnce && !isArmed()) {
+        setArmed(true);
+        m_decision.check(now, now, m_time, true, m_days);
     }
-    const QDateTime snoozed = snoozedUntil();
-    const AlarmClock::Ring ring =
-        m_decision.check(m_lastTick, current, m_time, m_armed.value_or(false));
-    m_lastTick = current;
-    emit ticked(current);
-    if (snoozedUntil() != snoozed)
-        emit changed();
-    if (ring != AlarmClock::Ring::None)
-        emit rang(ring == AlarmClock::Ring::WithSound);
-    if (!everySecond())
-        sleep();
-}
-
-void Alarm::stop()
-{
-    emit ended();
-}
-
-void Alarm::snooze()
-{
-    m_decision.snooze(now(), m_snoozeMs);
-    emit ended();
+    m_decision.snooze(now, qint64(m_snoozeMinutes) * 60 * 1000);
     emit changed();
-    if (m_started && !everySecond())
-        sleep();
-}
-
-bool Alarm::save()
-{
-    const bool failed =
-        !alarmfile::write({m_time, m_reason, m_description, m_armed,
-                           m_sound.isEmpty() ? std::nullopt : std::optional<QString>(m_sound)},
-                          m_path);
-    if (failed != m_saveFailed) {
-        m_saveFailed = failed;
-        emit changed();
-    }
-    return !failed;
 }

@@ -24,7 +24,7 @@ QTime wholeSeconds(const QTime &time)
 } // namespace
 
 AlarmClock::Ring AlarmClock::check(const QDateTime &previous, const QDateTime &current,
-                                   const QTime &alarm, bool armed)
+                                   const QTime &alarm, bool armed, days::Days days)
 {
     const QTime alarmTime = wholeSeconds(alarm);
     const bool freshlySet = !m_wasArmed || alarmTime != m_alarm;
@@ -47,13 +47,18 @@ AlarmClock::Ring AlarmClock::check(const QDateTime &previous, const QDateTime &c
     if (freshlySet || !previous.isValid()) {
         // Only the second we are in counts: earlier moments came before the
         // alarm was armed or set, or before the program started.
-        if (wholeSeconds(current.time()) != alarmTime)
+        if (wholeSeconds(current.time()) != alarmTime ||
+            !days::ringsOn(days, current.date().dayOfWeek()))
             return Ring::None;
         due = wall(current.date(), alarmTime);
     } else {
-        due = wall(current.date(), alarmTime);
-        if (due > now)
-            due = wall(current.date().addDays(-1), alarmTime);
+        // Its latest time on one of its days; a week back at most.
+        QDate date = current.date();
+        if (wall(date, alarmTime) > now)
+            date = date.addDays(-1);
+        for (int back = 0; back < 6 && !days::ringsOn(days, date.dayOfWeek()); ++back)
+            date = date.addDays(-1);
+        due = wall(date, alarmTime);
         // A clock set back gives previous > now, so nothing lies in between.
         if (due <= wall(previous))
             return Ring::None;
@@ -72,7 +77,8 @@ void AlarmClock::snooze(const QDateTime &now, qint64 intervalMs)
     m_snoozedUntil = now.addMSecs(intervalMs);
 }
 
-QDateTime AlarmClock::nextRing(const QDateTime &now, const QTime &alarm, bool armed) const
+QDateTime AlarmClock::nextRing(const QDateTime &now, const QTime &alarm, bool armed,
+                               days::Days days) const
 {
     if (!armed || !now.isValid() || !alarm.isValid())
         return {};
@@ -84,8 +90,11 @@ QDateTime AlarmClock::nextRing(const QDateTime &now, const QTime &alarm, bool ar
             moment = QDateTime(date, alarmTime.addSecs(minutes * 60));
         return moment;
     };
-    QDateTime next = on(now.date());
-    if (next <= now)
-        next = on(now.date().addDays(1));
+    QDate date = now.date();
+    if (on(date) <= now)
+        date = date.addDays(1);
+    while (!days::ringsOn(days, date.dayOfWeek()))
+        date = date.addDays(1);
+    const QDateTime next = on(date);
     return m_snoozedUntil.isValid() && m_snoozedUntil < next ? m_snoozedUntil : next;
 }

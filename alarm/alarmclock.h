@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alarm/days.h"
+
 #include <QDateTime>
 #include <QTime>
 
@@ -19,8 +21,10 @@ public:
     static constexpr qint64 kSilentAfterMs = 5 * 60 * 1000;
 
     // previous: the last tick's time, invalid at the first tick. alarm: the
-    // alarm's time of day (whole seconds). armed: whether the alarm is on.
-    Ring check(const QDateTime &previous, const QDateTime &current, const QTime &alarm, bool armed);
+    // alarm's time of day (whole seconds). armed: whether the alarm is on. days: the weekdays
+    // it rings on; an alarm for once rings on any day, and its owner disarms it.
+    Ring check(const QDateTime &previous, const QDateTime &current, const QTime &alarm, bool armed,
+               days::Days days = days::kEveryDay);
 
     // Rings again intervalMs after now, by the same lateness rule; disarming
     // or a new alarm time cancels it.
@@ -31,7 +35,8 @@ public:
     // The first moment after now at which a check can ring: the pending snooze or the next time
     // the wall clock reads the alarm's time (in a daylight-saving gap, when it ends); invalid
     // while disarmed.
-    QDateTime nextRing(const QDateTime &now, const QTime &alarm, bool armed) const;
+    QDateTime nextRing(const QDateTime &now, const QTime &alarm, bool armed,
+                       days::Days days = days::kEveryDay) const;
 
 private:
     bool m_wasArmed = false;

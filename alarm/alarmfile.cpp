@@ -4,71 +4,129 @@
 #include "kit/textfile.h"
 
 #include <QFileInfo>
+#include <QMap>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace alarmfile {
 
 namespace {
 
+const QString kList = QStringLiteral("alarms");
+const QString kSize = QStringLiteral("size");
 const QString kTime = QStringLiteral("time");
 const QString kReason = QStringLiteral("reason");
 const QString kDescription = QStringLiteral("description");
 const QString kArmed = QStringLiteral("armed");
 const QString kSound = QStringLiteral("sound");
+const QString kDays = QStringLiteral("days");
+const QString kSnooze = QStringLiteral("snooze");
 const QString kTimeFormat = QStringLiteral("hh:mm:ss");
 
-} // namespace
+std::optional<QString> text(const QSettings &file, const QString &key)
+{
+    const QVariant value = file.value(key);
+    return value.type() == QVariant::String ? std::optional<QString>(value.toString())
+                                            : std::nullopt;
+}
 
-Alarm read(const QString &path)
+std::optional<int> number(const QSettings &file, const QString &key)
+{
+    bool isNumber = false;
+    const int value = file.value(key).toString().toInt(&isNumber);
+    return isNumber ? std::optional<int>(value) : std::nullopt;
+}
+
+// The alarm in the file's current group.
+Alarm readOne(const QSettings &file)
 {
     Alarm alarm;
-    // A FIFO at the path would block the start.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxBytes)
-        return alarm;
-    QSettings file(path, QSettings::IniFormat);
-    file.setIniCodec("UTF-8");
     const QTime time = QTime::fromString(file.value(kTime).toString(), kTimeFormat);
     if (time.isValid())
         alarm.time = time;
-    bool isNumber = false;
-    const int reason = file.value(kReason).toString().toInt(&isNumber);
-    if (isNumber)
-        alarm.reason = reason;
-    const QVariant description = file.value(kDescription);
-    if (description.type() == QVariant::String)
-        alarm.description = description.toString();
+    alarm.reason = number(file, kReason);
+    alarm.description = text(file, kDescription);
     const QString armed = file.value(kArmed).toString();
     if (armed == QLatin1String("true") || armed == QLatin1String("false"))
         alarm.armed = armed == QLatin1String("true");
-    const QVariant sound = file.value(kSound);
-    if (sound.type() == QVariant::String)
-        alarm.sound = sound.toString();
+    alarm.sound = text(file, kSound);
+    if (const auto days = text(file, kDays))
+        alarm.days = days::fromText(*days);
+    alarm.snoozeMinutes = number(file, kSnooze);
     return alarm;
 }
 
-bool write(const Alarm &alarm, const QString &path)
+} // namespace
+
+QVector<Alarm> read(const QString &path)
+{
+    // A FIFO at the path would block the start.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxBytes)
+        return {};
+    QSettings file(path, QSettings::IniFormat);
+    file.setIniCodec("UTF-8");
+    if (!file.childGroups().contains(kList))
+        return file.allKeys().isEmpty() ? QVector<Alarm>() : QVector<Alarm>{readOne(file)};
+    // The alarms the file holds, by their number, up to its size: never more than it holds,
+    // whatever size it claims.
+    file.beginGroup(kList);
+    const int size = number(file, kSize).value_or(0);
+    QVector<int> numbers;
+    const QStringList groups = file.childGroups();
+    for (const QString &group : groups) {
+        bool isNumber = false;
+        const int at = group.toInt(&isNumber);
+        if (isNumber && at >= 1 && at <= size && group == QString::number(at))
+            numbers << at;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    QVector<Alarm> alarms;
+    for (const int at : qAsConst(numbers)) {
+        file.beginGroup(QString::number(at));
+        alarms << readOne(file);
+        file.endGroup();
+    }
+    return alarms;
+}
+
+bool write(const QVector<Alarm> &alarms, const QString &path)
 {
     // The program leaves creating the folder to its user.
     if (!QFileInfo(QFileInfo(path).path()).isDir())
         return false;
     // Written by hand in the form QSettings reads, since Qt 5's INI writer drops every
-    // character outside the Basic Multilingual Plane; keys in QSettings' own order.
-    QByteArray ini = "[General]\n";
-    const auto line = [&ini](const QString &key, const QByteArray &value) {
-        ini += key.toLatin1() + '=' + value + '\n';
-    };
-    if (alarm.armed)
-        line(kArmed, *alarm.armed ? "true" : "false");
-    if (alarm.description)
-        line(kDescription, initext::quoted(*alarm.description));
-    if (alarm.reason)
-        line(kReason, QByteArray::number(*alarm.reason));
-    if (alarm.sound)
-        line(kSound, initext::quoted(*alarm.sound));
-    if (alarm.time)
-        line(kTime, alarm.time->toString(kTimeFormat).toLatin1());
-    return textfile::writeAtomically(path, ini);
+    // character outside the Basic Multilingual Plane; keys in QSettings' own order, which
+    // compares them as paths ("1/time" before "10/time") and writes "/" as "\".
+    QMap<QString, QByteArray> lines;
+    for (int i = 0; i < alarms.size(); ++i) {
+        const Alarm &alarm = alarms[i];
+        const QString prefix = QString::number(i + 1) + QLatin1Char('/');
+        const auto line = [&](const QString &key, const QByteArray &value) {
+            lines.insert(prefix + key, value);
+        };
+        if (alarm.armed)
+            line(kArmed, *alarm.armed ? "true" : "false");
+        if (alarm.days)
+            line(kDays, days::toText(*alarm.days).toLatin1());
+        if (alarm.description)
+            line(kDescription, initext::quoted(*alarm.description));
+        if (alarm.reason)
+            line(kReason, QByteArray::number(*alarm.reason));
+        if (alarm.snoozeMinutes)
+            line(kSnooze, QByteArray::number(*alarm.snoozeMinutes));
+        if (alarm.sound)
+            line(kSound, initext::quoted(*alarm.sound));
+        if (alarm.time)
+            line(kTime, alarm.time->toString(kTimeFormat).toLatin1());
+    }
+    lines.insert(kSize, QByteArray::number(alarms.size()));
+    QByteArray ini = '[' + kList.toLatin1() + "]\n";
+    for (auto line = lines.cbegin(); line != lines.cend(); ++line)
+        ini += line.key().toLatin1().replace('/', '\\') + '=' + line.value() + '\n';
+    // A list too long to be read again would be lost at the next start.
+    return ini.size() <= kMaxBytes && textfile::writeAtomically(path, ini);
 }
 
 } // namespace alarmfile

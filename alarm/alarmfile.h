@@ -1,16 +1,24 @@
 #pragma once
 
+#include "alarm/days.h"
+
 #include <QString>
 #include <QTime>
+#include <QVector>
 
 #include <optional>
 
-// The main window's alarm as it is kept between runs, an INI file beside the settings files.
+// The alarms as they are kept between runs, an INI file beside the settings files: one group
+// per alarm in the array layout QSettings reads ("[alarms]", "1\time=07:00:00", "size=1").
 namespace alarmfile {
 
 inline const QString kPath = QStringLiteral("data/settings/tivora_alarm.ini");
-// A larger file is not one this program wrote, and is not read.
-inline constexpr qint64 kMaxBytes = 64 * 1024;
+
+// The file for a list of 100 alarms, each with a 2,000-character description and a sound path
+// of the longest length a path can have, every character taking three bytes: room for what
+// anyone keeps in an alarm clock, and no more.
+inline constexpr qint64 kListedAlarms = 100;
+inline constexpr qint64 kMaxBytes = kListedAlarms * (2000 * 3 + 4096 + 256);
 
 // Each field is empty when the file lacks it or holds something else there.
 struct Alarm
@@ -19,14 +27,19 @@ struct Alarm
     std::optional<int> reason; // the index in the reason list, whichever number the file holds
     std::optional<QString> description;
     std::optional<bool> armed; // empty: neither armed nor disarmed
-    // The path of the sound chosen for this alarm; initialised, so four-field lists stay whole.
-    std::optional<QString> sound = std::nullopt;
+    // Initialised, so shorter field lists stay whole.
+    std::optional<QString> sound = std::nullopt; // the path of the sound chosen for the alarm
+    std::optional<days::Days> days = std::nullopt;
+    std::optional<int> snoozeMinutes = std::nullopt;
 };
 
-Alarm read(const QString &path = kPath);
+// The alarms in the file, in their order. A file from a release that kept a single alarm (its
+// fields under [General]) is that one alarm; a missing, damaged or oversized file is none.
+QVector<Alarm> read(const QString &path = kPath);
 
 // Replaces the file atomically: a crash or a full disk leaves the old or the new
-// alarm. False when it could not be written; a missing folder is never created.
-bool write(const Alarm &alarm, const QString &path = kPath);
+// list. False when it could not be written, or would be too large to read back; a missing
+// folder is never created.
+bool write(const QVector<Alarm> &alarms, const QString &path = kPath);
 
 } // namespace alarmfile

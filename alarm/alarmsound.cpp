@@ -1,6 +1,6 @@
 #include "alarm/alarmsound.h"
 
-#include "alarm/alarm.h"
+#include "alarm/alarmlist.h"
 
 #include <QFileInfo>
 #include <QMediaPlayer>
@@ -41,13 +41,16 @@ bool AlarmSound::isPlaying() const
     return m_player != nullptr;
 }
 
-void AlarmSound::follow(const Alarm &alarm, int volume)
+void AlarmSound::follow(const AlarmList &alarms, int volume)
 {
-    connect(&alarm, &Alarm::rang, this, [this, &alarm, volume](bool withSound) {
-        if (withSound)
-            start(alarm.sound(), volume);
+    connect(&alarms, &AlarmList::rang, this, [this, &alarms, volume](Alarm *alarm, bool withSound) {
+        if (withSound && !isPlaying())
+            start(alarms.soundOf(*alarm), volume);
     });
-    connect(&alarm, &Alarm::ended, this, &AlarmSound::stop);
+    connect(&alarms, &AlarmList::ended, this, [this, &alarms] {
+        if (alarms.ringing().isEmpty())
+            stop();
+    });
 }
 
 void AlarmSound::play(const QUrl &url)

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-class Alarm;
+class AlarmList;
 class QMediaPlayer;
 
 // The alarm's sound: loops a file until stopped, falls back to the bundled
@@ -32,8 +32,9 @@ public:
 
     bool isPlaying() const;
 
-    // Plays the alarm's sound at volume each time it rings with sound, until the ring ends.
-    void follow(const Alarm &alarm, int volume);
+    // Plays an alarm's sound at volume when it rings with sound, until the last ring is answered;
+    // alarms ringing together share one sound.
+    void follow(const AlarmList &alarms, int volume);
 
 private:
     void play(const QUrl &url);

@@ -3,6 +3,7 @@
 
 #include "about/about.h"
 #include "alarm/alarm.h"
+#include "alarm/alarmlist.h"
 #include "alarm/steadysize.h"
 #include "articles/articles.h"
 #include "kit/boxes.h"
@@ -20,8 +21,11 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolButton>
 #include <QUrl>
 
 namespace {
@@ -32,7 +36,12 @@ const Bilingual kActiveStatus{"Alarm currently active", "Alarm aktivert"};
 const Bilingual kInactiveStatus{"Alarm currently not active", "Alarm ikke aktivert"};
 const Bilingual kNotSaved{"Alarm not saved", "Alarmen ble ikke lagret"};
 const Bilingual kSnoozedUntil{"Snoozed until %1", "Slumrer til %1"};
-const Bilingual kSnooze{"Snooze 10 minutes", "Slumre 10 minutter"};
+const Bilingual kSnooze{"Snooze %1 minutes", "Slumre %1 minutter"};
+const Bilingual kSnoozeOne{"Snooze 1 minute", "Slumre 1 minutt"};
+const Bilingual kNextAlarm{"Next alarm: %1 %2, %3", "Neste alarm: %1 %2, %3"};
+const Bilingual kArmedRow{"On", "På"};
+const Bilingual kDisarmedRow{"Off", "Av"};
+const Bilingual kDeleteQuestion{"Delete the alarm at %1?", "Slette alarmen kl. %1?"};
 const Bilingual kQuitArmed{
     "The alarm at %1 will not ring while Tivora is closed. Quit anyway?",
     "Alarmen kl. %1 vil ikke ringe mens Tivora er lukket. Avslutte likevel?"};
@@ -100,6 +109,25 @@ const texttable::Table kTexts{
       "<b>Filplassering</b><br><br><i>Viser filplasseringen til valgt lydfil.</i>"}},
     {"cbReason", Property::Item, {"Alarm Clock", "Vekkerklokke"}},
     {"cbReason", Property::Item, {"Reminder", "Påminnelse"}},
+    {"lwAlarms",
+     Property::ToolTip,
+     {"<b>Alarms</b><br><i>Select an alarm to see and change it below.</i>",
+      "<b>Alarmer</b><br><i>Velg en alarm for å se og endre den nedenfor.</i>"}},
+    {"btnNewAlarm",
+     Property::ToolTip,
+     {"<b>New alarm</b><br><i>Adds an alarm to the list.</i>",
+      "<b>Ny alarm</b><br><i>Legger til en alarm i listen.</i>"}},
+    {"btnDeleteAlarm",
+     Property::ToolTip,
+     {"<b>Delete alarm</b><br><i>Removes the selected alarm from the list.</i>",
+      "<b>Slett alarm</b><br><i>Fjerner den valgte alarmen fra listen.</i>"}},
+    {"sbSnooze",
+     Property::ToolTip,
+     {"<b>Snooze length</b><br><i>How long the alarm waits when you snooze it.</i>",
+      "<b>Slumrelengde</b><br><i>Hvor lenge alarmen venter når du slumrer den.</i>"}},
+    {"btnNewAlarm", Property::Text, {"New alarm", "Ny alarm"}},
+    {"btnDeleteAlarm", Property::Text, {"Delete alarm", "Slett alarm"}},
+    {"lblSnooze", Property::Text, {"Snooze length:", "Slumrelengde:"}},
     {"btnOpenFile", Property::Text, {"Choose audio file", "Velg lydfil"}},
     {"rbtnAlarmActive", Property::Text, {"Activate alarm", "Aktiver alarm"}},
     {"rbtnAlarmNotActive", Property::Text, {"Deactivate alarm", "Deaktiver alarm"}},
@@ -139,6 +167,24 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     setStyleSheet(theme::darkTheme());
     ui->setupUi(this);
     timetyping::install(ui->teSetTime);
+    for (int day = 1; day <= 7; ++day) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("tbDay%1").arg(day));
+        button->setCheckable(true);
+        button->setFocusPolicy(Qt::StrongFocus);
+        dayButtons << button;
+        connect(button, &QToolButton::toggled, this, [this] {
+            days::Days chosen = days::kOnce;
+            for (int day = 1; day <= 7; ++day)
+                if (dayButtons[day - 1]->isChecked())
+                    chosen |= days::of(day);
+            selected().setDays(chosen);
+        });
+    }
+    nextAlarm = new QLabel(this);
+    nextAlarm->setObjectName(QStringLiteral("lblNextAlarm"));
+    ui->statusBar->addWidget(nextAlarm);
+    placeDays();
     if (const auto code = settingsfiles::readInt(settingsfiles::kLanguage)) {
         const auto read = texttable::loadedLanguage(this, *code);
         if (read == Language::English)
@@ -149,33 +195,44 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     if (!objects.preferences.tooltips)
         hideToolTips();
 
-    Alarm &alarm = objects.alarm;
-    ui->teSetTime->setTime(alarm.time());
-    ui->cbReason->setCurrentIndex(alarm.reason());
-    ui->pteDescription->setPlainText(alarm.description());
-    if (const auto armed = alarm.armed())
-        (*armed ? ui->rbtnAlarmActive : ui->rbtnAlarmNotActive)->setChecked(true);
-    ui->tbFilePath->setText(alarm.sound());
-    showAlarmState();
+    // The form edits the selected alarm; loading one into it is no edit.
+    connect(ui->teSetTime, &QTimeEdit::timeChanged, this,
+            [this](const QTime &time) { selected().setTime(time); });
+    connect(ui->cbReason, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int reason) { selected().setReason(reason); });
+    connect(ui->pteDescription, &QPlainTextEdit::textChanged, this,
+            [this] { selected().setDescription(ui->pteDescription->toPlainText()); });
+    connect(ui->rbtnAlarmActive, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            selected().setArmed(true);
+    });
+    connect(ui->rbtnAlarmNotActive, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            selected().setArmed(false);
+    });
+    connect(ui->sbSnooze, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            [this](int minutes) { selected().setSnoozeMinutes(minutes); });
 
-    // Connected after the form shows the alarm, so showing it is no change to save.
-    connect(ui->teSetTime, &QTimeEdit::timeChanged, &alarm, &Alarm::setTime);
-    connect(ui->cbReason, QOverload<int>::of(&QComboBox::currentIndexChanged), &alarm,
-            &Alarm::setReason);
-    connect(ui->pteDescription, &QPlainTextEdit::textChanged, &alarm,
-            [this] { this->objects.alarm.setDescription(ui->pteDescription->toPlainText()); });
-    connect(ui->rbtnAlarmActive, &QRadioButton::toggled, &alarm, [this](bool checked) {
-        if (checked)
-            this->objects.alarm.setArmed(true);
+    AlarmList &alarms = objects.alarms;
+    connect(ui->lwAlarms, &QListWidget::currentRowChanged, this, &MainWindow::select);
+    // Enter or a double-click on a row goes on to its form.
+    connect(ui->lwAlarms, &QListWidget::itemActivated, ui->teSetTime,
+            [this] { ui->teSetTime->setFocus(Qt::OtherFocusReason); });
+    ui->lwAlarms->installEventFilter(this);
+    connect(ui->btnNewAlarm, &QPushButton::clicked, this, [this] {
+        Alarm &added = this->objects.alarms.add();
+        ui->lwAlarms->setCurrentRow(this->objects.alarms.indexOf(&added));
+        ui->teSetTime->setFocus(Qt::OtherFocusReason);
     });
-    connect(ui->rbtnAlarmNotActive, &QRadioButton::toggled, &alarm, [this](bool checked) {
-        if (checked)
-            this->objects.alarm.setArmed(false);
-    });
-    connect(&alarm, &Alarm::ticked, this, &MainWindow::showTime);
-    connect(&alarm, &Alarm::changed, this, &MainWindow::showAlarmState);
+    connect(ui->btnDeleteAlarm, &QPushButton::clicked, this, &MainWindow::deleteSelected);
+    showList();
+    ui->lwAlarms->setCurrentRow(0);
+
+    connect(&alarms, &AlarmList::ticked, this, &MainWindow::showTime);
+    connect(&alarms, &AlarmList::changed, this, &MainWindow::showList);
+    connect(&alarms, &AlarmList::ended, this, &MainWindow::showNext);
     // Queued, so the ring's sound starts and the clock ticks on before the box waits for the user.
-    connect(&alarm, &Alarm::rang, this, &MainWindow::showRing, Qt::QueuedConnection);
+    connect(&alarms, &AlarmList::rang, this, &MainWindow::showRing, Qt::QueuedConnection);
 
     ui->actionStartAtLogin->setChecked(desktop::startsAtLogin());
     connect(ui->actionStartAtLogin, &QAction::toggled, this, [this](bool on) {
@@ -200,18 +257,139 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
+Alarm &MainWindow::selected() const
+{
+    return *current;
+}
+
 void MainWindow::showTime()
 {
     // The tick's own time: the clock is read once a second, not twice.
-    ui->lblClock->setText(objects.alarm.lastTick().time().toString(kTimeFormat));
+    ui->lblClock->setText(objects.alarms.lastTick().time().toString(kTimeFormat));
+}
+
+void MainWindow::select(int row)
+{
+    if (row < 0 || row >= objects.alarms.count())
+        return;
+    current = &objects.alarms.at(row);
+    const Alarm &alarm = *current;
+    {
+        const QSignalBlocker time(ui->teSetTime), reason(ui->cbReason),
+            description(ui->pteDescription), active(ui->rbtnAlarmActive),
+            inactive(ui->rbtnAlarmNotActive), snooze(ui->sbSnooze);
+        // Only what differs, so a field being typed in keeps its cursor.
+        if (ui->teSetTime->time() != alarm.time())
+            ui->teSetTime->setTime(alarm.time());
+        ui->cbReason->setCurrentIndex(alarm.reason());
+        if (ui->pteDescription->toPlainText() != alarm.description())
+            ui->pteDescription->setPlainText(alarm.description());
+        // An alarm never armed nor disarmed shows neither choice.
+        for (QRadioButton *choice : {ui->rbtnAlarmActive, ui->rbtnAlarmNotActive}) {
+            choice->setAutoExclusive(false);
+            choice->setChecked(alarm.armed() && *alarm.armed() == (choice == ui->rbtnAlarmActive));
+            choice->setAutoExclusive(true);
+        }
+        ui->sbSnooze->setValue(alarm.snoozeMinutes());
+        for (int day = 1; day <= 7; ++day) {
+            const QSignalBlocker keep(dayButtons[day - 1]);
+            dayButtons[day - 1]->setChecked(alarm.days() & days::of(day));
+        }
+    }
+    ui->tbFilePath->setText(objects.alarms.soundOf(alarm));
+    showAlarmState();
+}
+
+void MainWindow::showList()
+{
+    const AlarmList &alarms = objects.alarms;
+    const Language shown = language.value_or(Language::English);
+    const QSignalBlocker keep(ui->lwAlarms);
+    while (ui->lwAlarms->count() > alarms.count())
+        delete ui->lwAlarms->takeItem(ui->lwAlarms->count() - 1);
+    for (int row = 0; row < alarms.count(); ++row) {
+        const Alarm &alarm = alarms.at(row);
+        const QString text =
+            QStringList{alarm.time().toString(kTimeFormat), days::describe(alarm.days(), shown),
+                        ui->cbReason->itemText(alarm.reason()),
+                        (alarm.isArmed() ? kArmedRow : kDisarmedRow).in(shown)}
+                .join(QStringLiteral("  ·  "));
+        if (row < ui->lwAlarms->count())
+            ui->lwAlarms->item(row)->setText(text);
+        else
+            ui->lwAlarms->addItem(text);
+    }
+    ui->btnDeleteAlarm->setEnabled(alarms.count() > 1);
+    // The form follows its alarm, which may have moved or gone, or changed by itself.
+    const int row = alarms.indexOf(current);
+    ui->lwAlarms->setCurrentRow(row < 0 ? 0 : row);
+    select(ui->lwAlarms->currentRow());
+    showNext();
+}
+
+void MainWindow::showNext()
+{
+    const AlarmList::Next next = objects.alarms.next();
+    const Language shown = language.value_or(Language::English);
+    nextAlarm->setText(
+        next.alarm ? kNextAlarm.in(shown).arg(days::shortName(next.at.date().dayOfWeek(), shown),
+                                              next.at.time().toString(QStringLiteral("hh:mm")),
+                                              ringTitle(*next.alarm))
+                   : QString());
+}
+
+void MainWindow::placeDays()
+{
+    const Language shown = language.value_or(Language::English);
+    QWidget *previous = ui->teSetTime;
+    for (const int day : days::week(shown)) {
+        QToolButton *button = dayButtons[day - 1];
+        button->setText(days::shortName(day, shown));
+        ui->layoutDays->removeWidget(button);
+        ui->layoutDays->addWidget(button);
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, ui->cbReason);
+}
+
+void MainWindow::deleteSelected()
+{
+    AlarmList &alarms = objects.alarms;
+    if (alarms.count() < 2)
+        return;
+    const Language shown = language.value_or(Language::English);
+    QMessageBox box(QMessageBox::Question, windowTitle(),
+                    kDeleteQuestion.in(shown).arg(selected().time().toString(kTimeFormat)),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.button(QMessageBox::Yes)->setText(kYes.in(shown));
+    box.button(QMessageBox::No)->setText(kNo.in(shown));
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() != QMessageBox::Yes)
+        return;
+    const int row = alarms.indexOf(current);
+    Alarm &gone = selected();
+    current = &alarms.at(row == 0 ? 1 : row - 1);
+    alarms.remove(gone);
+    ui->lwAlarms->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->lwAlarms && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        deleteSelected();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showAlarmState()
 {
-    const Alarm &alarm = objects.alarm;
+    const Alarm &alarm = selected();
     const Language shown = language.value_or(Language::English);
     const QDateTime snoozedUntil = alarm.snoozedUntil();
-    if (alarm.saveFailed())
+    if (objects.alarms.saveFailed())
         ui->lblAlarmStatus->setText(kNotSaved.in(shown));
     else if (snoozedUntil.isValid())
         ui->lblAlarmStatus->setText(
@@ -219,11 +397,13 @@ void MainWindow::showAlarmState()
     else if (const auto armed = alarm.armed())
         ui->lblAlarmStatus->setText(language ? (*armed ? kActiveStatus : kInactiveStatus).in(shown)
                                              : QString());
+    else
+        ui->lblAlarmStatus->clear();
 }
 
-QString MainWindow::ringTitle() const
+QString MainWindow::ringTitle(const Alarm &alarm) const
 {
-    return ui->cbReason->currentText();
+    return ui->cbReason->itemText(alarm.reason());
 }
 
 void MainWindow::bringToFront()
@@ -235,33 +415,44 @@ void MainWindow::bringToFront()
     activateWindow();
 }
 
-void MainWindow::showRing()
+void MainWindow::showRing(Alarm *alarm, bool)
 {
-    QMessageBox box(QMessageBox::Information, ringTitle(), objects.alarm.description(),
-                    QMessageBox::Ok, this);
+    AlarmList &alarms = objects.alarms;
+    // Gone, or answered elsewhere, before its box came.
+    if (!alarms.ringing().contains(alarm))
+        return;
+    const Language shown = language.value_or(Language::English);
+    // One box per ring, none waiting for another: each is answered on its own.
+    auto *box = new QMessageBox(QMessageBox::Information, ringTitle(*alarm), alarm->description(),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    const int minutes = alarm->snoozeMinutes();
     QPushButton *snooze =
-        box.addButton(kSnooze.in(language.value_or(Language::English)), QMessageBox::ActionRole);
+        box->addButton(minutes == 1 ? kSnoozeOne.in(shown) : kSnooze.in(shown).arg(minutes),
+                       QMessageBox::ActionRole);
     snooze->setObjectName(QStringLiteral("btnSnooze"));
-    box.setEscapeButton(QMessageBox::Ok);
+    box->setEscapeButton(QMessageBox::Ok);
     // Wide enough for the window manager to show the whole reason in the title bar.
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(new QSpacerItem(box.fontMetrics().horizontalAdvance(box.windowTitle()) +
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
+        grid->addItem(new QSpacerItem(box->fontMetrics().horizontalAdvance(box->windowTitle()) +
                                           kTitleDecorationWidth,
                                       0),
                       grid->rowCount(), 0, 1, grid->columnCount());
-    // Answered elsewhere (from a desktop notification), the ring ends here too.
-    bool answered = false;
-    connect(&objects.alarm, &Alarm::ended, &box, [&] {
-        answered = true;
-        box.done(QMessageBox::Ok);
+    // Answered elsewhere (from a desktop notification) or deleted, the ring ends here too.
+    connect(&alarms, &AlarmList::ended, box, [box, alarm](Alarm *ended) {
+        if (ended == alarm)
+            box->done(-1);
     });
-    box.exec();
-    if (answered)
-        return;
-    if (box.clickedButton() == snooze)
-        objects.alarm.snooze();
-    else
-        objects.alarm.stop();
+    connect(box, &QMessageBox::finished, this, [this, box, snooze, alarm](int result) {
+        if (result == -1 || !objects.alarms.ringing().contains(alarm))
+            return;
+        if (box->clickedButton() == snooze)
+            objects.alarms.snooze(*alarm);
+        else
+            objects.alarms.stop(*alarm);
+    });
+    box->show();
 }
 
 void MainWindow::hideToolTips()
@@ -275,6 +466,9 @@ void MainWindow::applyLanguage(Language applied)
 {
     texttable::apply(this, kTexts, applied);
     language = applied;
+    placeDays();
+    for (int day = 1; day <= 7; ++day)
+        dayButtons[day - 1]->setToolTip(days::longName(day, applied));
 }
 
 void MainWindow::englishLang()
@@ -293,7 +487,7 @@ void MainWindow::on_btnOpenFile_clicked()
     if (path.isEmpty())
         return;
     ui->tbFilePath->setText(path);
-    objects.alarm.setSound(path);
+    selected().setSound(path);
 }
 
 void MainWindow::on_actionExit_triggered()
@@ -309,7 +503,7 @@ void MainWindow::quit()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!objects.alarm.armed().value_or(false)) {
+    if (!objects.alarms.isArmed()) {
         if (mayQuit())
             emit quitting();
         else
@@ -328,14 +522,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::mayQuit()
 {
-    Alarm &alarm = objects.alarm;
+    AlarmList &alarms = objects.alarms;
     const Language shown = language.value_or(Language::English);
     QString question;
     // A last try first: the disk may take it now.
-    if (alarm.saveFailed() && !alarm.save())
+    if (alarms.saveFailed() && !alarms.save())
         question = kQuitUnsaved.in(shown);
-    else if (alarm.armed().value_or(false))
-        question = kQuitArmed.in(shown).arg(alarm.time().toString(kTimeFormat));
+    else if (const AlarmList::Next next = alarms.next(); next.alarm)
+        question = kQuitArmed.in(shown).arg(next.alarm->time().toString(kTimeFormat));
     else
         return true;
     QMessageBox box(QMessageBox::Question, windowTitle(), question,

@@ -7,6 +7,9 @@
 #include <optional>
 
 class Alarm;
+class AlarmList;
+class QLabel;
+class QToolButton;
 class HelpArticles;
 class StopwatchSession;
 class UpdateCheck;
@@ -18,17 +21,18 @@ namespace Ui {
 class MainWindow;
 }
 
-// The alarm's view and editor: it shows the time and the alarm, edits it, shows its box when it
-// rings, and opens the dialogs.
+// The alarms' view and editor: it shows the time and the list of alarms, edits the selected
+// one in its form, shows a box for each ring, and opens the dialogs.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // What lives for the whole run: the window shows the alarm and hands the rest to its dialogs.
+    // What lives for the whole run: the window shows the alarms and hands the rest to its
+    // dialogs.
     struct Objects
     {
-        Alarm &alarm;
+        AlarmList &alarms;
         const settingsfiles::Preferences &preferences;
         StopwatchSession &stopwatch;
         UpdateCheck &updates;
@@ -40,8 +44,10 @@ public:
 
     // The language of the window's texts; none keeps the form's own, which are English.
     std::optional<Language> shownLanguage() const { return language; }
-    // What the alarm's box is titled: the reason in the window's language.
-    QString ringTitle() const;
+    // What an alarm's box is titled: its reason in the window's language.
+    QString ringTitle(const Alarm &alarm) const;
+    // The alarm the form edits.
+    Alarm &selected() const;
     // Shows the window in front of the others, from the background or another start.
     void bringToFront();
     // Asks to quit, first asking the user while an alarm is armed.
@@ -66,18 +72,30 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Delete in the list removes the selected alarm.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Asks first while an alarm is armed, which cannot ring once Tivora has quit.
     bool mayQuit();
     void applyLanguage(Language applied);
     void showAlarmState();
-    void showRing();
+    void showList();
+    void showNext();
+    // Loads the alarm at the list's row into the form.
+    void select(int row);
+    void placeDays();
+    void deleteSelected();
+    void showRing(Alarm *alarm, bool withSound);
     void hideToolTips();
 
     Ui::MainWindow *ui;
     const Objects objects;
     std::optional<Language> language;
+    Alarm *current = nullptr;
+    // The day toggles, Monday first.
+    QList<QToolButton *> dayButtons;
+    QLabel *nextAlarm = nullptr;
     // The notice that closing keeps Tivora running is shown once a run.
     bool toldAboutBackground = false;
 };

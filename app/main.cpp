@@ -29,8 +29,8 @@ int main(int argc, char *argv[])
     // At login it starts in the background, its window hidden until asked for.
     if (!QApplication::arguments().contains(QStringLiteral("--background")))
         window.show();
-    Tray tray(program.alarm, window);
-    Notifier notifier(program.alarm, window);
-    program.alarm.start();
+    Tray tray(program.alarms, window);
+    Notifier notifier(program.alarms, window);
+    program.alarms.start();
     return app.exec();
 }

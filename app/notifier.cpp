@@ -1,6 +1,6 @@
 #include "app/notifier.h"
 
-#include "alarm/alarm.h"
+#include "alarm/alarmlist.h"
 #include "alarm/mainwindow.h"
 
 #include <QDBusConnection>
@@ -12,7 +12,8 @@ namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
-const Bilingual kSnooze{"Snooze 10 minutes", "Slumre 10 minutter"};
+const Bilingual kSnooze{"Snooze %1 minutes", "Slumre %1 minutter"};
+const Bilingual kSnoozeOne{"Snooze 1 minute", "Slumre 1 minutt"};
 const Bilingual kStop{"Stop", "Stopp"};
 
 QDBusMessage call(const QString &method)
@@ -22,61 +23,66 @@ QDBusMessage call(const QString &method)
 
 } // namespace
 
-Notifier::Notifier(Alarm &alarm, MainWindow &window) : alarm(alarm), window(window)
+Notifier::Notifier(AlarmList &alarms, MainWindow &window) : alarms(alarms), window(window)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
     bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this,
                 SLOT(actionInvoked(uint, QString)));
-    connect(&alarm, &Alarm::rang, this, &Notifier::notify);
-    connect(&alarm, &Alarm::ended, this, &Notifier::withdraw);
+    connect(&alarms, &AlarmList::rang, this, &Notifier::notify);
+    connect(&alarms, &AlarmList::ended, this, &Notifier::withdraw);
 }
 
-void Notifier::notify()
+void Notifier::notify(Alarm *alarm)
 {
-    ringing = true;
     if (window.isVisible() && !window.isMinimized())
         return;
     const Language language = window.shownLanguage().value_or(Language::English);
+    const int minutes = alarm->snoozeMinutes();
     QDBusMessage notify = call(QStringLiteral("Notify"));
     // Critical, and never expiring: it stays until the ring is answered.
     notify << QStringLiteral("Tivora") << uint(0) << QStringLiteral("com.quorvane.Tivora")
-           << window.ringTitle() << alarm.description()
-           << QStringList{QStringLiteral("snooze"), kSnooze.in(language), QStringLiteral("stop"),
-                          kStop.in(language)}
+           << window.ringTitle(*alarm) + QLatin1Char(' ') +
+                  alarm->time().toString(QStringLiteral("hh:mm"))
+           << alarm->description()
+           << QStringList{QStringLiteral("snooze"),
+                          minutes == 1 ? kSnoozeOne.in(language)
+                                       : kSnooze.in(language).arg(minutes),
+                          QStringLiteral("stop"), kStop.in(language)}
            << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}} << 0;
     auto *reply =
         new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);
-    connect(reply, &QDBusPendingCallWatcher::finished, this, [this, reply] {
+    connect(reply, &QDBusPendingCallWatcher::finished, this, [this, reply, alarm] {
         const QDBusPendingReply<uint> id = *reply;
         reply->deleteLater();
         if (id.isError())
             return;
-        shown = id.value();
+        shown.insert(id.value(), alarm);
         // Answered in the box before the service replied.
-        if (!ringing)
-            withdraw();
+        if (!alarms.ringing().contains(alarm))
+            withdraw(alarm);
     });
 }
 
-void Notifier::withdraw()
+void Notifier::withdraw(Alarm *alarm)
 {
-    ringing = false;
-    if (shown == 0)
+    const uint id = shown.key(alarm, 0);
+    if (id == 0)
         return;
+    shown.remove(id);
     QDBusMessage close = call(QStringLiteral("CloseNotification"));
-    close << shown;
+    close << id;
     QDBusConnection::sessionBus().asyncCall(close);
-    shown = 0;
 }
 
 void Notifier::actionInvoked(uint id, const QString &action)
 {
-    if (id != shown || shown == 0)
+    Alarm *alarm = shown.value(id);
+    if (!alarm || !alarms.ringing().contains(alarm))
         return;
     if (action == QLatin1String("snooze"))
-        alarm.snooze();
+        alarms.snooze(*alarm);
     else
-        alarm.stop();
+        alarms.stop(*alarm);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "alarm/alarm.h"
+#include "alarm/alarmlist.h"
 #include "alarm/alarmsound.h"
 #include "alarm/mainwindow.h"
 #include "articles/helparticles.h"
@@ -9,22 +9,22 @@
 #include "updates/updatecheck.h"
 
 // What the program makes once at start, from the settings files in the working folder, and
-// keeps for its whole run outside any window: the alarm with its sound, and what the dialogs
+// keeps for its whole run outside any window: the alarms with their sound, and what the dialogs
 // keep between their openings.
 struct Program
 {
-    explicit Program(Alarm::Clock clock = {}, MonotonicClock monotonic = monotonicMilliseconds,
+    explicit Program(AlarmList::Clock clock = {}, MonotonicClock monotonic = monotonicMilliseconds,
                      const QUrl &indicator = updateindicator::indicatorUrl())
-        : alarm(alarmfile::kPath, std::move(clock)), stopwatch(std::move(monotonic)),
+        : alarms(alarmfile::kPath, std::move(clock)), stopwatch(std::move(monotonic)),
           updates(indicator)
     {
-        alarm.setDefaultSound(preferences.storedSound);
-        sound.follow(alarm, preferences.volume);
+        alarms.setDefaultSound(preferences.storedSound);
+        sound.follow(alarms, preferences.volume);
     }
-    MainWindow::Objects objects() { return {alarm, preferences, stopwatch, updates, articles}; }
+    MainWindow::Objects objects() { return {alarms, preferences, stopwatch, updates, articles}; }
 
     const settingsfiles::Preferences preferences = settingsfiles::readPreferences();
-    Alarm alarm;
+    AlarmList alarms;
     AlarmSound sound;
     StopwatchSession stopwatch;
     UpdateCheck updates;

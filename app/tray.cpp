@@ -1,6 +1,6 @@
 #include "app/tray.h"
 
-#include "alarm/alarm.h"
+#include "alarm/alarmlist.h"
 #include "alarm/mainwindow.h"
 
 #include <QEvent>
@@ -9,11 +9,12 @@ namespace {
 
 const Bilingual kShow{"Show Tivora", "Vis Tivora"};
 const Bilingual kQuit{"Quit", "Avslutt"};
+const Bilingual kStopRinging{"Stop %1 %2", "Stopp %1 %2"};
 
 } // namespace
 
-Tray::Tray(Alarm &alarm, MainWindow &window)
-    : alarm(alarm), window(window), icon(window.windowIcon())
+Tray::Tray(AlarmList &alarms, MainWindow &window)
+    : alarms(alarms), window(window), icon(window.windowIcon())
 {
     icon.setToolTip(QStringLiteral("Tivora"));
     icon.setContextMenu(&menu);
@@ -26,6 +27,16 @@ Tray::Tray(Alarm &alarm, MainWindow &window)
     connect(&menu, &QMenu::aboutToShow, this, [this] {
         const Language language = this->window.shownLanguage().value_or(Language::English);
         menu.clear();
+        // Each alarm that rings now, by its name and time.
+        for (Alarm *alarm : this->alarms.ringing()) {
+            menu.addAction(
+                kStopRinging.in(language).arg(this->window.ringTitle(*alarm),
+                                              alarm->time().toString(QStringLiteral("hh:mm"))),
+                this, [this, alarm] {
+                    if (this->alarms.ringing().contains(alarm))
+                        this->alarms.stop(*alarm);
+                });
+        }
         menu.addAction(kShow.in(language), &this->window, &MainWindow::bringToFront);
         menu.addAction(kQuit.in(language), &this->window, &MainWindow::quit);
     });
@@ -43,6 +54,6 @@ bool Tray::eventFilter(QObject *, QEvent *event)
 void Tray::follow()
 {
     const bool background = window.isHidden();
-    alarm.setClockShown(!background);
+    alarms.setClockShown(!background);
     icon.setVisible(background && QSystemTrayIcon::isSystemTrayAvailable());
 }

@@ -4,18 +4,19 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
-class Alarm;
+class AlarmList;
 class MainWindow;
 
-// While the main window is hidden Tivora runs in the background: the alarm sleeps until it is
+// While the main window is hidden Tivora runs in the background: the alarms sleep until one is
 // due instead of ticking each second, and where the desktop has a system tray an icon there
-// shows the window (a click, or its menu) or quits (through the window's question).
+// shows the window (a click, or its menu), stops a ringing alarm named in its menu, or quits
+// (through the window's question).
 class Tray : public QObject
 {
     Q_OBJECT
 
 public:
-    Tray(Alarm &alarm, MainWindow &window);
+    Tray(AlarmList &alarms, MainWindow &window);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -23,7 +24,7 @@ protected:
 private:
     void follow();
 
-    Alarm &alarm;
+    AlarmList &alarms;
     MainWindow &window;
     QSystemTrayIcon icon;
     QMenu menu;

@@ -30,12 +30,18 @@ void settingsFile(const QString &path)
 
 void alarmFile(const QString &path, const QString &saved)
 {
-    const alarmfile::Alarm alarm = alarmfile::read(path);
-    const alarmfile::Alarm again =
-        alarmfile::write(alarm, saved) ? alarmfile::read(saved) : alarmfile::Alarm();
-    check(again.time == alarm.time && again.reason == alarm.reason &&
-          again.description == alarm.description && again.armed == alarm.armed &&
-          again.sound == alarm.sound);
+    const QVector<alarmfile::Alarm> alarms = alarmfile::read(path);
+    const QVector<alarmfile::Alarm> again =
+        alarmfile::write(alarms, saved) ? alarmfile::read(saved) : QVector<alarmfile::Alarm>();
+    // An empty list is written as an empty array, which reads as no alarm at all.
+    check(again.size() == alarms.size());
+    for (int i = 0; i < alarms.size(); ++i) {
+        const alarmfile::Alarm &alarm = alarms[i];
+        check(again[i].time == alarm.time && again[i].reason == alarm.reason &&
+              again[i].description == alarm.description && again[i].armed == alarm.armed &&
+              again[i].sound == alarm.sound && again[i].days == alarm.days &&
+              again[i].snoozeMinutes == alarm.snoozeMinutes);
+    }
 }
 
 void updateReply(const QByteArray &body)

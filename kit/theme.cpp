@@ -324,6 +324,18 @@ QCheckBox::indicator:checked {
 QCheckBox::indicator:disabled, QRadioButton::indicator:disabled {
     border: 1px solid #444;
 }
+QToolButton {
+    border: 1px solid #1e1e1e;
+    border-radius: 3px;
+    padding: 3px 6px;
+}
+QToolButton:checked {
+    color: #000000;
+    background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #ffa02f, stop: 1 #d7801a);
+}
+QToolButton:checked:focus {
+    border: 2px solid #ffffff;
+}
 )";
 
 // The rules above leave most widgets without a mark of keyboard focus.

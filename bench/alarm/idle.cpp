@@ -248,7 +248,7 @@ int main(int argc, char *argv[])
         Program program;
         MainWindow window(program.objects());
         window.show();
-        program.alarm.start();
+        program.alarms.start();
         auto *clock = window.findChild<QLabel *>(QStringLiteral("lblClock"));
         if (!clock) {
             std::fprintf(stderr, "no lblClock in the main window\n");
@@ -258,9 +258,9 @@ int main(int argc, char *argv[])
         print(all.back());
         // Closed to the background: the alarm, armed for tomorrow, sleeps until it is due.
         const QTime now = QTime::currentTime();
-        program.alarm.setTime(now.addSecs(-3600));
-        program.alarm.setArmed(true);
-        Tray tray(program.alarm, window);
+        program.alarms.at(0).setTime(now.addSecs(-3600));
+        program.alarms.at(0).setArmed(true);
+        Tray tray(program.alarms, window);
         window.hide();
         all.push_back(measure("hidden, armed", clock, windowSeconds));
         print(all.back());

@@ -77,7 +77,7 @@ int main(int argc, char **argv)
                     server.url(QStringLiteral("/200/0/0/23")));
     auto window = std::make_unique<MainWindow>(program.objects());
     window->show();
-    program.alarm.start();
+    program.alarms.start();
     runEvents(500);
     const double startMiB = residentMiB();
 
@@ -93,7 +93,7 @@ int main(int argc, char **argv)
     std::vector<double> checkpoints;
     for (int second = 1; second <= 3600; ++second) {
         simulatedNow = begin.addSecs(second);
-        program.alarm.tick();
+        program.alarms.tick();
         if (second % 300 == 0)
             setTime->setTime(simulatedNow.time().addSecs(300));
         if (second % 120 == 60) {

@@ -56,10 +56,10 @@ int child(int argc, char **argv)
     FirstPaint watcher;
     window.installEventFilter(&watcher);
     // As the program starts: with its tray icon and its notifications on the session bus.
-    Tray tray(program.alarm, window);
-    Notifier notifier(program.alarm, window);
+    Tray tray(program.alarms, window);
+    Notifier notifier(program.alarms, window);
     window.show();
-    program.alarm.start();
+    program.alarms.start();
     return app.exec();
 }
 

@@ -2,8 +2,9 @@
 
 #include <QtTest>
 
-// Each step is one tick, "[@hh:mm:ss] [off] [yyyy-MM-dd] hh:mm:ss[.zzz] X" or "... +N X" for N
-// real seconds after the previous tick: @ sets a new alarm time (07:30 at first), off ticks
+// Each step is one tick, "[@hh:mm:ss] [#days] [off] [yyyy-MM-dd] hh:mm:ss[.zzz] X" or "... +N X"
+// for N real seconds after the previous tick: @ sets a new alarm time (07:30 at first), # its
+// days from then on as day numbers (1 Monday; none: once; every day at first), off ticks
 // disarmed, a missing date is the previous tick's, X is the ring expected: - none, S with sound,
 // Q silent, Sz with sound and then snoozed for ten minutes.
 class TestAlarmClock : public QObject
@@ -49,6 +50,24 @@ private slots:
             "2024-05-01 07:30:00 Sz,@08:00:00 07:31:00 -,07:40:00 -");
         row("a snooze due while asleep is silent",
             "2024-05-01 07:30:00 Sz,07:39:00 -,07:46:00 Q,+1 -");
+        // 2024-05-03 is a Friday.
+        row("Monday to Friday over a weekend",
+            "#12345 2024-05-03 07:29:59 -,07:30:00 S,2024-05-04 07:29:59 -,07:30:00 -,"
+            "2024-05-05 07:30:00 -,2024-05-06 07:29:59 -,07:30:00 S");
+        row("asleep from Friday morning to Monday: Friday's ring, silent",
+            "#12345 2024-05-03 07:00:00 -,2024-05-06 06:00:00 Q,07:29:59 -,07:30:00 S");
+        row("Saturday only, asleep until Monday",
+            "#6 2024-05-04 07:00:00 -,2024-05-06 06:00:00 Q,+1 -");
+        row("asleep over the days it does not ring",
+            "#6 2024-05-04 08:00:00 -,2024-05-10 23:00:00 -");
+        row("armed on a day it does not ring", "#2 off 2024-05-01 07:30:00.2 -,+0.3 -");
+        // 2024-03-31 is a Sunday, and its 02:00 to 03:00 does not exist.
+        row("Sunday only across spring forward",
+            "@02:30:00 #7 2024-03-30 02:29:59 -,02:30:00 -,2024-03-31 01:59:59 -,+1 S,+1 -,"
+            "2024-04-01 02:29:59 -,02:30:00 -");
+        row("once rings on any day", "# 2024-05-04 07:29:59 -,07:30:00 S");
+        row("a snooze of seven minutes on a weekday alarm",
+            "#3 2024-05-01 07:30:00 S7,07:36:59 -,07:37:00 S,+1 -");
     }
     void ticks()
     {
@@ -56,6 +75,7 @@ private slots:
         AlarmClock clock;
         QDateTime previous, now;
         QTime alarm(7, 30);
+        days::Days days = days::kEveryDay;
         for (const QString &step : steps) {
             QStringList words = step.split(QLatin1Char(' '));
             const QString expected = words.takeLast();
@@ -63,6 +83,8 @@ private slots:
             for (const QString &word : words) {
                 if (word.startsWith(QLatin1Char('@')))
                     alarm = QTime::fromString(word.mid(1), Qt::ISODate);
+                else if (word.startsWith(QLatin1Char('#')))
+                    days = *days::fromText(word.mid(1));
                 else if (word == QLatin1String("off"))
                     armed = false;
                 else if (word.startsWith(QLatin1Char('+')))
@@ -72,11 +94,14 @@ private slots:
                 else
                     now.setTime(QTime::fromString(word, Qt::ISODateWithMs));
             }
-            const AlarmClock::Ring ring = clock.check(previous, now, alarm, armed);
-            // None, WithSound, Silent; a z after the ring snoozes it.
+            const AlarmClock::Ring ring = clock.check(previous, now, alarm, armed, days);
+            // None, WithSound, Silent; a z after the ring snoozes it ten minutes, a number that
+            // many.
             QVERIFY2(QString(QLatin1Char("-SQ"[int(ring)])) == expected.left(1), qPrintable(step));
             if (expected.endsWith(QLatin1Char('z')))
                 clock.snooze(now, 10 * 60 * 1000);
+            else if (expected.size() > 1)
+                clock.snooze(now, expected.mid(1).toInt() * 60 * 1000);
             previous = now;
         }
     }
@@ -84,7 +109,8 @@ private slots:
     // a snooze before it.
     void nextRing_data()
     {
-        QTest::addColumn<QString>("row"); // now|alarm, - disarmed|snoozed until|expected, - none
+        // now|alarm[#days], - disarmed|snoozed until|expected, - none
+        QTest::addColumn<QString>("row");
         QTest::newRow("later today") << "2024-05-01T07:00:00|07:30:00||2024-05-01T07:30:00";
         QTest::newRow("its second passed: tomorrow")
             << "2024-05-01T07:30:00|07:30:00||2024-05-02T07:30:00";
@@ -95,6 +121,14 @@ private slots:
         QTest::newRow("a snooze after it")
             << "2024-05-01T07:00:00|07:30:00|07:40:00|2024-05-01T07:30:00";
         QTest::newRow("disarmed: never") << "2024-05-01T07:00:00|-||-";
+        QTest::newRow("Monday to Friday on a Friday evening: Monday")
+            << "2024-05-03T20:00:00|07:30:00#12345||2024-05-06T07:30:00";
+        QTest::newRow("Monday to Friday on a Monday morning: that morning")
+            << "2024-05-06T06:00:00|07:30:00#12345||2024-05-06T07:30:00";
+        QTest::newRow("Sunday only, in the spring gap: when it ends")
+            << "2024-03-30T12:00:00|02:30:00#7||2024-03-31T03:00:00";
+        QTest::newRow("once, its time passed today: tomorrow")
+            << "2024-05-01T08:00:00|07:30:00#||2024-05-02T07:30:00";
     }
     void nextRing()
     {
@@ -104,8 +138,12 @@ private slots:
         AlarmClock clock;
         if (!fields[2].isEmpty())
             clock.snooze(now, now.time().msecsTo(QTime::fromString(fields[2], Qt::ISODate)));
+        const QString alarm = fields[1].section(QLatin1Char('#'), 0, 0);
+        const days::Days days = fields[1].contains(QLatin1Char('#'))
+                                    ? *days::fromText(fields[1].section(QLatin1Char('#'), 1))
+                                    : days::kEveryDay;
         const QDateTime next =
-            clock.nextRing(now, QTime::fromString(fields[1], Qt::ISODate), fields[1] != "-");
+            clock.nextRing(now, QTime::fromString(alarm, Qt::ISODate), alarm != "-", days);
         QCOMPARE(next.isValid() ? next.toString(Qt::ISODate) : QStringLiteral("-"), fields[3]);
     }
 };

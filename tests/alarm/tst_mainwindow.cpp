@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTimeEdit>
 
 namespace {
@@ -41,10 +42,10 @@ class TestMainWindow : public WindowTest
         window.reset();
         program.reset();
         program = makeProgram([] { return fakeNow; });
-        rings = std::make_unique<QSignalSpy>(&program->alarm, &Alarm::rang);
+        rings = std::make_unique<QSignalSpy>(&program->alarms, &AlarmList::rang);
         window = std::make_unique<MainWindow>(program->objects());
         window->show();
-        program->alarm.start();
+        program->alarms.start();
         if (alarm.isValid())
             arm(alarm);
     }
@@ -52,24 +53,26 @@ class TestMainWindow : public WindowTest
     void tick(const QDateTime &now)
     {
         fakeNow = now;
-        program->alarm.tick();
+        program->alarms.tick();
         QCoreApplication::processEvents();
+        // Answered by the watcher, which looks every 10 ms.
+        QTRY_VERIFY(!closing || !QApplication::activeModalWidget());
     }
-    // Rings at `now` and runs `whileOpen` inside the box's own event loop before it closes.
+    // Rings at `now` and runs `whileOpen` while its box is open, before it is answered.
     void ring(const QDateTime &now, const std::function<void()> &whileOpen)
     {
         closing = false;
-        QTimer::singleShot(20, window.get(), [&] {
-            whileOpen();
-            closing = true;
-        });
         tick(now);
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        whileOpen();
+        closing = true;
+        QTRY_VERIFY(!QApplication::activeModalWidget());
     }
     QString heard() const
     {
         QStringList all;
         for (const QList<QVariant> &ring : *rings)
-            all << QLatin1String(ring.value(0).toBool() ? "sound" : "silent");
+            all << QLatin1String(ring.value(1).toBool() ? "sound" : "silent");
         return all.join(QLatin1Char(' '));
     }
     void arm(const QTime &time)
@@ -120,8 +123,8 @@ private slots:
     void ringsSilentlyAfterASuspendAndSnoozes()
     {
         open(may1(6, 40, 0), "2", QTime(7, 30));
-        program->alarm.setSnoozeInterval(2 * 60 * 1000);
-        answers = QStringList{"Slumre 10 minutter", "btnSnooze", "OK"};
+        child<QSpinBox>(window.get(), "sbSnooze")->setValue(2);
+        answers = QStringList{"Slumre 2 minutter", "btnSnooze", "OK"};
         tick(may1(6, 45, 0));
         tick(may1(7, 45, 0));
         QCOMPARE(show("lblAlarmStatus"), QStringLiteral("Slumrer til 07:47"));
@@ -147,7 +150,7 @@ private slots:
         child<QPlainTextEdit>(window.get(), "pteDescription")->setPlainText(description);
         files << chosen;
         child<QAbstractButton>(window.get(), "btnOpenFile")->click();
-        QTRY_VERIFY(alarmfile::read().sound == chosen);
+        QTRY_VERIFY(alarmfile::read().value(0).sound == chosen);
         open(may1(6, 59, 59), "2");
         QCOMPARE(show(kAlarmFields + " tbFilePath"),
                  "07:00:00|Påminnelse|" + description + "|x|-|" + chosen);

@@ -305,7 +305,7 @@ private slots:
                 continue;
             const QSize need = widget->minimumSizeHint();
             QVERIFY2(need.boundedTo(widget->size()) == need, qPrintable(widget->objectName()));
-            if (!(widget->focusPolicy() & Qt::TabFocus))
+            if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isEnabled())
                 continue;
             shown->setFocus();
             const QImage unfocused = widget->grab().toImage();

@@ -26,9 +26,11 @@ namespace {
 const savesequence::Choices kSettings[2] = {
     {Language::English, true, QStringLiteral("/home/kari/My Music/morning.mp3"), 7, false},
     {Language::Norwegian, true, QStringLiteral("/lyd/å vekke.wav"), 100, true}};
-const alarmfile::Alarm kAlarms[2] = {
-    {QTime(7, 0), 1, QStringLiteral("Første linje\nandre = ; #\n\ttredje"), true},
-    {QTime(23, 59, 59), 0, QStringLiteral("Bus"), false}};
+const QVector<alarmfile::Alarm> kAlarms[2] = {
+    {{QTime(7, 0), 1, QStringLiteral("Første linje\nandre = ; #\n\ttredje"), true},
+     {QTime(9, 0), 0, QStringLiteral("Lørdag"), true, QStringLiteral("/lyd/å.wav"), days::of(6), 7},
+     {QTime(14, 0), 1, QString(), false, std::nullopt, days::kOnce, 60}},
+    {{QTime(23, 59, 59), 0, QStringLiteral("Bus"), false}}};
 
 bool save(const QString &what, int which)
 {
@@ -119,7 +121,7 @@ private slots:
     void alarmKeepsEveryCharacter_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("asToday"); // written by QSettings, as today's release writes
+        QTest::addColumn<bool>("asQSettings"); // compared with what QSettings writes
         QTest::newRow("emoji") << QStringLiteral("Tog 🚆 kl. 7 😀") << false;
         QTest::newRow("right-to-left")
             << QStringLiteral("‏שלום עולם مرحبا") << false;
@@ -132,36 +134,76 @@ private slots:
                                                 << false;
         QTest::newRow("half an emoji")
             << QChar(0xd83d) + QStringLiteral("1 ") + QChar(0xde00) << false;
-        QTest::newRow("today's file") << QStringLiteral("Første, andre = ; #\n\ttredje") << true;
-        QTest::newRow("today's plain file") << QStringLiteral("Bus at seven") << true;
+        QTest::newRow("quoted") << QStringLiteral("Første, andre = ; #\n\ttredje") << true;
+        QTest::newRow("plain") << QStringLiteral("Bus at seven") << true;
     }
     // A description and a sound come back as they were written.
     void alarmKeepsEveryCharacter()
     {
         QFETCH(QString, text);
         WorkingFolder folder;
-        QFETCH(bool, asToday);
-        if (asToday) {
+        QFETCH(bool, asQSettings);
+        if (asQSettings) {
             {
                 QSettings today(alarmfile::kPath, QSettings::IniFormat);
                 today.setIniCodec("UTF-8");
+                today.beginWriteArray(QStringLiteral("alarms"));
+                today.setArrayIndex(0);
                 today.setValue(QStringLiteral("description"), text);
+                today.endArray();
             }
-            // What today's release wrote, the writer writes byte for byte.
+            // What QSettings writes, the writer writes byte for byte.
             alarmfile::Alarm alarm;
             alarm.description = text;
-            QVERIFY(alarmfile::write(alarm, QStringLiteral("again.ini")));
+            QVERIFY(alarmfile::write({alarm}, QStringLiteral("again.ini")));
             QCOMPARE(get(QStringLiteral("again.ini")), get(alarmfile::kPath));
         } else {
             alarmfile::Alarm alarm;
             alarm.description = text;
             alarm.sound = QStringLiteral("/lyd/") + text;
-            QVERIFY(alarmfile::write(alarm));
+            QVERIFY(alarmfile::write({alarm}));
         }
-        const alarmfile::Alarm read = alarmfile::read();
+        const alarmfile::Alarm read = alarmfile::read().value(0);
         QCOMPARE(read.description.value_or(QStringLiteral("none")), text);
-        if (!asToday)
+        if (!asQSettings)
             QCOMPARE(read.sound.value_or(QStringLiteral("none")), QStringLiteral("/lyd/") + text);
+    }
+    // A list of twelve alarms with every field is written as QSettings writes its arrays, in
+    // its order of keys ("1\\time" before "10\\time"), so either can read the other's file.
+    void alarmListAsQSettingsWritesIt()
+    {
+        WorkingFolder folder;
+        QVector<alarmfile::Alarm> alarms;
+        {
+            QSettings file(alarmfile::kPath, QSettings::IniFormat);
+            file.setIniCodec("UTF-8");
+            file.beginWriteArray(QStringLiteral("alarms"));
+            for (int i = 0; i < 12; ++i) {
+                const alarmfile::Alarm alarm{QTime(i, 30),
+                                             i % 2,
+                                             QStringLiteral("Nr. %1").arg(i),
+                                             i % 3 == 0,
+                                             QStringLiteral("/lyd/%1.wav").arg(i),
+                                             days::Days(i * 11 % 128),
+                                             i + 1};
+                alarms << alarm;
+                file.setArrayIndex(i);
+                file.setValue(QStringLiteral("time"), alarm.time->toString(Qt::ISODate));
+                file.setValue(QStringLiteral("reason"), *alarm.reason);
+                file.setValue(QStringLiteral("description"), *alarm.description);
+                file.setValue(QStringLiteral("armed"), *alarm.armed);
+                file.setValue(QStringLiteral("sound"), *alarm.sound);
+                file.setValue(QStringLiteral("days"), days::toText(*alarm.days));
+                file.setValue(QStringLiteral("snooze"), *alarm.snoozeMinutes);
+            }
+            file.endArray();
+        }
+        QVERIFY(alarmfile::write(alarms, QStringLiteral("again.ini")));
+        QCOMPARE(get(QStringLiteral("again.ini")), get(alarmfile::kPath));
+        const QVector<alarmfile::Alarm> read = alarmfile::read();
+        QCOMPARE(read.size(), 12);
+        QCOMPARE(read[10].days, days::Days(110));
+        QCOMPARE(read[11].snoozeMinutes, 12);
     }
     void survivesKills_data()
     {

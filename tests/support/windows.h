@@ -113,7 +113,7 @@ private slots:
 
 // The program's objects for a test: on the test's clocks, with an update check that reaches no
 // server and so gives its verdict without the network.
-inline std::unique_ptr<Program> makeProgram(Alarm::Clock clock = {},
+inline std::unique_ptr<Program> makeProgram(AlarmList::Clock clock = {},
                                             MonotonicClock monotonic = monotonicMilliseconds)
 {
     return std::make_unique<Program>(std::move(clock), std::move(monotonic),

@@ -1,0 +1,213 @@
+#include "alarm/alarmlist.h"
+
+#include <algorithm>
+
+namespace {
+
+// Ticks land this long after a wall-clock second boundary, safely past it.
+constexpr int kAfterBoundaryMs = 1;
+
+} // namespace
+
+AlarmList::AlarmList(const QString &path, Clock clock, QObject *parent)
+    : QObject(parent), m_path(path), m_clock(std::move(clock))
+{
+    const QVector<alarmfile::Alarm> kept = alarmfile::read(m_path);
+    for (const alarmfile::Alarm &fields : kept) {
+        auto alarm = std::make_unique<Alarm>();
+        if (fields.time)
+            alarm->setTime(*fields.time);
+        alarm->setDays(fields.days.value_or(days::kEveryDay));
+        alarm->setReason(fields.reason.value_or(0));
+        alarm->setDescription(fields.description.value_or(QString()));
+        if (fields.armed)
+            alarm->setArmed(*fields.armed);
+        alarm->setSound(fields.sound.value_or(QString()));
+        alarm->setSnoozeMinutes(fields.snoozeMinutes.value_or(Alarm::kDefaultSnoozeMinutes));
+        adopt(std::move(alarm));
+    }
+    if (m_alarms.empty())
+        adopt(std::make_unique<Alarm>());
+
+    m_tick.setTimerType(Qt::PreciseTimer);
+    connect(&m_tick, &QTimer::timeout, this, &AlarmList::tick);
+    connect(&m_wakeUp, &WakeUp::woke, this, &AlarmList::tick);
+    m_save.setSingleShot(true);
+    connect(&m_save, &QTimer::timeout, this, &AlarmList::save);
+}
+
+AlarmList::~AlarmList()
+{
+    if (m_save.isActive())
+        save();
+}
+
+Alarm &AlarmList::adopt(std::unique_ptr<Alarm> alarm)
+{
+    connect(alarm.get(), &Alarm::changed, this, &AlarmList::edited);
+    m_alarms.push_back(std::move(alarm));
+    return *m_alarms.back();
+}
+
+int AlarmList::indexOf(const Alarm *alarm) const
+{
+    const auto found = std::find_if(m_alarms.begin(), m_alarms.end(),
+                                    [alarm](const auto &own) { return own.get() == alarm; });
+    return found == m_alarms.end() ? -1 : int(found - m_alarms.begin());
+}
+
+Alarm &AlarmList::add()
+{
+    Alarm &alarm = adopt(std::make_unique<Alarm>());
+    edited();
+    return alarm;
+}
+
+void AlarmList::remove(Alarm &alarm)
+{
+    const int index = indexOf(&alarm);
+    if (index < 0 || count() == 1)
+        return;
+    if (m_ringing.contains(&alarm))
+        end(alarm);
+    // Taken out first, so the list is whole again when it goes.
+    std::unique_ptr<Alarm> gone = std::move(m_alarms[size_t(index)]);
+    m_alarms.erase(m_alarms.begin() + index);
+    edited();
+}
+
+AlarmList::Next AlarmList::next() const
+{
+    Next next;
+    const QDateTime current = now();
+    for (const auto &alarm : m_alarms) {
+        const QDateTime at = alarm->nextRing(current);
+        if (at.isValid() && (!next.at.isValid() || at < next.at))
+            next = {alarm.get(), at};
+    }
+    return next;
+}
+
+bool AlarmList::isArmed() const
+{
+    return std::any_of(m_alarms.begin(), m_alarms.end(),
+                       [](const auto &alarm) { return alarm->isArmed(); });
+}
+
+QDateTime AlarmList::now() const
+{
+    return m_clock ? m_clock() : QDateTime::currentDateTime();
+}
+
+void AlarmList::edited()
+{
+    if (!m_save.isActive())
+        m_save.start(kSaveDelayMs);
+    emit changed();
+    // An alarm set to the second it is in rings at once, not at the next tick; asleep, the list
+    // wakes for the new time. A change the tick itself made (an alarm for once disarming) is
+    // already checked.
+    if (m_started && !m_ticking)
+        tick();
+}
+
+void AlarmList::start()
+{
+    m_started = true;
+    tick();
+}
+
+void AlarmList::setClockShown(bool shown)
+{
+    m_clockShown = shown;
+    if (m_started)
+        tick();
+}
+
+bool AlarmList::everySecond() const
+{
+    return m_clockShown || !m_wakeUp.isAvailable();
+}
+
+void AlarmList::sleep()
+{
+    const QDateTime next = this->next().at;
+    m_wakeUp.at(next.isValid() ? next.addMSecs(kAfterBoundaryMs) : next);
+}
+
+void AlarmList::tick()
+{
+    const QDateTime current = now();
+    // Re-armed first, so the clock goes on while a ring's box is open.
+    if (everySecond()) {
+        m_wakeUp.at({});
+        m_tick.start(1000 - current.time().msec() + kAfterBoundaryMs);
+    } else {
+        m_tick.stop();
+    }
+    const QDateTime previous = m_lastTick;
+    m_lastTick = current;
+    m_ticking = true;
+    // Each alarm is checked before any ring is told, so a box shown for one does not hold up
+    // another due in the same second.
+    QList<QPair<Alarm *, bool>> rings;
+    bool snoozeEnded = false;
+    for (const auto &alarm : m_alarms) {
+        const bool snoozed = alarm->snoozedUntil().isValid();
+        const AlarmClock::Ring ring = alarm->check(previous, current);
+        snoozeEnded |= snoozed && !alarm->snoozedUntil().isValid();
+        if (ring != AlarmClock::Ring::None)
+            rings << qMakePair(alarm.get(), ring == AlarmClock::Ring::WithSound);
+    }
+    m_ticking = false;
+    emit ticked(current);
+    if (snoozeEnded)
+        emit changed();
+    for (const auto &[alarm, withSound] : qAsConst(rings)) {
+        if (!m_ringing.contains(alarm))
+            m_ringing << alarm;
+        emit rang(alarm, withSound);
+    }
+    if (!everySecond())
+        sleep();
+}
+
+void AlarmList::end(Alarm &alarm)
+{
+    m_ringing.removeOne(&alarm);
+    emit ended(&alarm);
+}
+
+void AlarmList::stop(Alarm &alarm)
+{
+    end(alarm);
+}
+
+void AlarmList::snooze(Alarm &alarm)
+{
+    alarm.snooze(now());
+    end(alarm);
+    if (m_started && !everySecond())
+        sleep();
+}
+
+bool AlarmList::save()
+{
+    QVector<alarmfile::Alarm> fields;
+    for (const auto &alarm : m_alarms) {
+        const QString sound = alarm->sound();
+        fields << alarmfile::Alarm{alarm->time(),
+                                   alarm->reason(),
+                                   alarm->description(),
+                                   alarm->armed(),
+                                   sound.isEmpty() ? std::nullopt : std::optional<QString>(sound),
+                                   alarm->days(),
+                                   alarm->snoozeMinutes()};
+    }
+    const bool failed = !alarmfile::write(fields, m_path);
+    if (failed != m_saveFailed) {
+        m_saveFailed = failed;
+        emit changed();
+    }
+    return !failed;
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "alarm/alarm.h"
+#include "alarm/alarmfile.h"
+#include "alarm/wakeup.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// The program's alarms, kept in the alarm file, never fewer than one. The list ticks just after
+// each wall-clock second, asks each alarm whether it rings, and tells what happens through its
+// signals; any window only shows and edits it.
+class AlarmList : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The local date and time; the system clock unless another is given.
+    using Clock = std::function<QDateTime()>;
+
+    // A change is saved this long after it, so typing does not write the file at each key.
+    static constexpr int kSaveDelayMs = 500;
+
+    // Reads the alarms kept at path: a field the file lacks or holds something else in keeps
+    // its default, and the file stays as it is until an alarm changes.
+    explicit AlarmList(const QString &path = alarmfile::kPath, Clock clock = {},
+                       QObject *parent = nullptr);
+    // Saves a change still waiting for its delay.
+    ~AlarmList() override;
+
+    int count() const { return int(m_alarms.size()); }
+    Alarm &at(int index) const { return *m_alarms[size_t(index)]; }
+    int indexOf(const Alarm *alarm) const;
+    // Adds an alarm at the end and returns it.
+    Alarm &add();
+    // Removes an alarm, ending its ring; the last one stays.
+    void remove(Alarm &alarm);
+
+    // The alarm that rings next and when; none while no alarm is armed.
+    struct Next
+    {
+        Alarm *alarm = nullptr;
+        QDateTime at;
+    };
+    Next next() const;
+    // The alarms whose ring is not answered yet, in the order they rang.
+    const QList<Alarm *> &ringing() const { return m_ringing; }
+    bool isArmed() const;
+
+    // The sound of an alarm that has none of its own (the stored sound of the settings).
+    void setDefaultSound(const QString &path) { m_defaultSound = path; }
+    // The file an alarm plays: its own, else the default; empty plays the bundled alarm.
+    QString soundOf(const Alarm &alarm) const
+    {
+        return alarm.sound().isEmpty() ? m_defaultSound : alarm.sound();
+    }
+    // Whether the last save failed; a later change tries again.
+    bool saveFailed() const { return m_saveFailed; }
+    QDateTime now() const;
+    // The time the last tick checked.
+    QDateTime lastTick() const { return m_lastTick; }
+
+    // Ticks now, and from now on just after each second.
+    void start();
+    // With no clock to show it sleeps instead, until the next ring is due (where the system can
+    // wake it at a moment of the wall clock); with a clock shown it ticks each second again.
+    void setClockShown(bool shown);
+    // Shows the time and checks every alarm against it.
+    void tick();
+    // The user answered an alarm's ring: it ends, and with snooze() it comes again after the
+    // alarm's snooze length.
+    void stop(Alarm &alarm);
+    void snooze(Alarm &alarm);
+    // Writes the alarms at once; false when they could not be written.
+    bool save();
+
+signals:
+    // Each tick, with the time it checked.
+    void ticked(const QDateTime &now);
+    // An alarm rings, with its sound unless it is too late for one.
+    void rang(Alarm *alarm, bool withSound);
+    // An alarm's ring was answered.
+    void ended(Alarm *alarm);
+    // An alarm was added or removed, or one changed, was snoozed or saved.
+    void changed();
+
+private:
+    Alarm &adopt(std::unique_ptr<Alarm> alarm);
+    void edited();
+    void end(Alarm &alarm);
+    bool everySecond() const;
+    void sleep();
+
+    const QString m_path;
+    const Clock m_clock;
+    std::vector<std::unique_ptr<Alarm>> m_alarms;
+    QList<Alarm *> m_ringing;
+    QString m_defaultSound;
+    bool m_saveFailed = false;
+    QDateTime m_lastTick;
+    bool m_started = false;
+    bool m_ticking = false;
+    bool m_clockShown = true;
+    QTimer m_tick;
+    WakeUp m_wakeUp;
+    QTimer m_save;
+};
