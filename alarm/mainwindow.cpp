@@ -172,6 +172,7 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
         button->setObjectName(QStringLiteral("tbDay%1").arg(day));
         button->setCheckable(true);
         button->setFocusPolicy(Qt::StrongFocus);
+        button->setStyleSheet(theme::toggleRules());
         dayButtons << button;
         connect(button, &QToolButton::toggled, this, [this] {
             days::Days chosen = days::kOnce;
@@ -215,14 +216,13 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
 
     AlarmList &alarms = objects.alarms;
     connect(ui->lwAlarms, &QListWidget::currentRowChanged, this, &MainWindow::select);
-    // Enter or a double-click on a row goes on to its form.
-    connect(ui->lwAlarms, &QListWidget::itemActivated, ui->teSetTime,
-            [this] { ui->teSetTime->setFocus(Qt::OtherFocusReason); });
+    // Enter or a double-click on a row goes on to its form, its time selected for typing.
+    connect(ui->lwAlarms, &QListWidget::itemActivated, this, &MainWindow::editTime);
     ui->lwAlarms->installEventFilter(this);
     connect(ui->btnNewAlarm, &QPushButton::clicked, this, [this] {
         Alarm &added = this->objects.alarms.add();
         ui->lwAlarms->setCurrentRow(this->objects.alarms.indexOf(&added));
-        ui->teSetTime->setFocus(Qt::OtherFocusReason);
+        editTime();
     });
     connect(ui->btnDeleteAlarm, &QPushButton::clicked, this, &MainWindow::deleteSelected);
     showList();
@@ -300,6 +300,13 @@ void MainWindow::select(int row)
     showAlarmState();
 }
 
+void MainWindow::editTime()
+{
+    ui->teSetTime->setFocus(Qt::TabFocusReason);
+    // Typing starts at the hour, wherever the cursor was left.
+    ui->teSetTime->setSelectedSection(QDateTimeEdit::HourSection);
+}
+
 void MainWindow::showList()
 {
     const AlarmList &alarms = objects.alarms;
@@ -351,6 +358,11 @@ void MainWindow::placeDays()
         previous = button;
     }
     setTabOrder(previous, ui->cbReason);
+    // The toggles sit together under the time, not spread over the form's width.
+    if (ui->layoutDays->count() == 7)
+        ui->layoutDays->addStretch();
+    else
+        ui->layoutDays->addItem(ui->layoutDays->takeAt(0));
 }
 
 void MainWindow::deleteSelected()

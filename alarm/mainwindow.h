@@ -85,6 +85,8 @@ private:
     // Loads the alarm at the list's row into the form.
     void select(int row);
     void placeDays();
+    // Puts the focus in the form's time, ready for typing.
+    void editTime();
     void deleteSelected();
     void showRing(Alarm *alarm, bool withSound);
     void hideToolTips();

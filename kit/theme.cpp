@@ -324,14 +324,21 @@ QCheckBox::indicator:checked {
 QCheckBox::indicator:disabled, QRadioButton::indicator:disabled {
     border: 1px solid #444;
 }
-QToolButton {
+)";
+
+// A toggle's own rules, which win over the form's plain background: orange when on, and its
+// focus still seen then.
+const char kToggleRules[] = R"(QToolButton {
     border: 1px solid #1e1e1e;
     border-radius: 3px;
-    padding: 3px 6px;
+    padding: 3px 8px;
 }
 QToolButton:checked {
     color: #000000;
     background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #ffa02f, stop: 1 #d7801a);
+}
+QToolButton:focus {
+    border: 1px solid #ffaa00;
 }
 QToolButton:checked:focus {
     border: 2px solid #ffffff;
@@ -358,6 +365,12 @@ const QString &darkTheme()
 const QString &focusRules()
 {
     static const QString sheet = QString::fromLatin1(kFocusRules);
+    return sheet;
+}
+
+const QString &toggleRules()
+{
+    static const QString sheet = QString::fromLatin1(kToggleRules);
     return sheet;
 }
 

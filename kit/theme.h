@@ -13,4 +13,8 @@ const QString &baseRules();
 // The marks of keyboard focus, the last rules of the theme.
 const QString &focusRules();
 
+// A checkable tool button's look, set on the button itself so that it wins over a form's own
+// plain background.
+const QString &toggleRules();
+
 } // namespace theme

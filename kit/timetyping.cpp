@@ -75,10 +75,13 @@ private:
     int part = -1;       // the part typed into; -1: no typing under way
     QString digits;      // the digits typed into it so far
     bool filled = false; // the previous part was just filled by its digits
+    QTime typed;         // what the typing put in the field
 
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonPress)
+        // A click, leaving the field, or a time set from outside ends the typing.
+        if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonPress ||
+            field->time() != typed)
             part = -1;
         if (event->type() != QEvent::KeyPress)
             return false;
@@ -155,6 +158,7 @@ private:
     void show(const QTime &time)
     {
         field->setTime(time);
+        typed = field->time();
         if (part < field->sectionCount())
             field->setSelectedSection(field->sectionAt(part));
     }

@@ -1,6 +1,7 @@
 #include "windows.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
@@ -81,6 +82,25 @@ class TestMainWindow : public WindowTest
         child<QRadioButton>(window.get(), "rbtnAlarmActive")->click();
     }
     AlarmSound *sound() const { return &program->sound; }
+    // The list's rows, one per line.
+    QString rows() const
+    {
+        QStringList all;
+        auto *list = child<QListWidget>(window.get(), "lwAlarms");
+        for (int row = 0; row < list->count(); ++row)
+            all << list->item(row)->text();
+        return all.join(QLatin1Char('\n'));
+    }
+    // Sets the selected alarm's days by its toggles, "67" for Saturday and Sunday.
+    void setDays(const QString &days)
+    {
+        for (int day = 1; day <= 7; ++day) {
+            auto *toggle = child<QAbstractButton>(window.get(),
+                                                  qPrintable(QStringLiteral("tbDay%1").arg(day)));
+            if (toggle->isChecked() != days.contains(QString::number(day)))
+                toggle->click();
+        }
+    }
     QString show(const QString &names) const { return shown(window.get(), names); }
     // The loudest sample (0 to 1) the test sound server's sink plays in the next second.
     double peakOfNextSecond() const
@@ -168,6 +188,96 @@ private slots:
                 QDir().mkpath(QStringLiteral("data/settings")));
         arm(QTime(9, 0));
         QTRY_COMPARE(show("lblAlarmStatus"), QStringLiteral("Alarm aktivert"));
+    }
+    // Alarms are added, edited in the form by keyboard, listed with their days, and deleted
+    // after a question; the status bar names the next; an alarm for once disarms itself; all
+    // of it comes back after a restart.
+    void keepsSeveralAlarms()
+    {
+        open(may1(6, 0, 0), "2", QTime(7, 0)); // a Wednesday
+        QApplication::setActiveWindow(window.get());
+        auto *list = child<QListWidget>(window.get(), "lwAlarms");
+        QVERIFY(!child(window.get(), "btnDeleteAlarm")->isEnabled());
+        setDays("12345");
+        QCOMPARE(show("lblNextAlarm"), QStringLiteral("Neste alarm: ons. 07:00, Vekkerklokke"));
+        const auto add = [&](const QByteArray &typed, const QString &days) {
+            child<QAbstractButton>(window.get(), "btnNewAlarm")->click();
+            QCOMPARE(QApplication::focusWidget(), child(window.get(), "teSetTime"));
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
+            setDays(days);
+            child<QRadioButton>(window.get(), "rbtnAlarmActive")->click();
+        };
+        add("0900", "6");
+        child<QComboBox>(window.get(), "cbReason")->setCurrentIndex(1);
+        add("060030", "");
+        QCOMPARE(rows(), QStringLiteral("07:00:00  ·  man.-fre.  ·  Vekkerklokke  ·  På\n"
+                                        "09:00:00  ·  lør.  ·  Påminnelse  ·  På\n"
+                                        "06:00:30  ·  Én gang  ·  Vekkerklokke  ·  På"));
+        QCOMPARE(show("lblNextAlarm"), QStringLiteral("Neste alarm: ons. 06:00, Vekkerklokke"));
+        tick(may1(6, 0, 30));
+        QCOMPARE(boxes, QStringList{"Vekkerklokke|"});
+        QCOMPARE(show("rbtnAlarmActive rbtnAlarmNotActive lblAlarmStatus"),
+                 QStringLiteral("-|x|Alarm ikke aktivert"));
+        QVERIFY(rows().endsWith(QStringLiteral("Én gang  ·  Vekkerklokke  ·  Av")));
+        QCOMPARE(show("lblNextAlarm"), QStringLiteral("Neste alarm: ons. 07:00, Vekkerklokke"));
+        // Enter on a row goes on to its form.
+        QApplication::setActiveWindow(window.get());
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), child(window.get(), "teSetTime"));
+        QCOMPARE(show(kAlarmFields + " tbDay6 tbDay7"),
+                 QStringLiteral("09:00:00|Påminnelse||x|-|x|-"));
+        open(may1(6, 1, 0), "2");
+        list = child<QListWidget>(window.get(), "lwAlarms");
+        QCOMPARE(rows().count(QLatin1Char('\n')), 2);
+        QCOMPARE(show(kAlarmFields + " tbDay1 tbDay7"),
+                 QStringLiteral("07:00:00|Vekkerklokke||x|-|x|-"));
+        // Delete asks first, and No keeps the alarm.
+        answers = QStringList{"Nei", "Ja"};
+        for (int tries = 0; tries < 2; ++tries) {
+            list->setCurrentRow(1);
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Delete);
+        }
+        QCOMPARE(boxes.mid(1), (QStringList{"Tivora|Slette alarmen kl. 09:00:00?",
+                                            "Tivora|Slette alarmen kl. 09:00:00?"}));
+        QCOMPARE(rows(), QStringLiteral("07:00:00  ·  man.-fre.  ·  Vekkerklokke  ·  På\n"
+                                        "06:00:30  ·  Én gang  ·  Vekkerklokke  ·  Av"));
+        QCOMPARE(show("teSetTime"), QStringLiteral("07:00:00"));
+    }
+    // Two alarms due in the same second each show their box, with its own snooze length; one
+    // sound plays until the last box is answered.
+    void twoBoxesOneSound()
+    {
+        open(may1(7, 29, 0), "1", QTime(7, 30));
+        child<QAbstractButton>(window.get(), "btnNewAlarm")->click();
+        arm(QTime(7, 30));
+        child<QSpinBox>(window.get(), "sbSnooze")->setValue(7);
+        const auto open = [] {
+            QList<QMessageBox *> all;
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+                    all << box;
+            return all;
+        };
+        closing = false;
+        tick(may1(7, 30, 0));
+        QTRY_COMPARE(open().size(), 2);
+        QVERIFY(sound()->isPlaying());
+        QStringList snoozes;
+        for (QMessageBox *box : open())
+            snoozes << child<QAbstractButton>(box, "btnSnooze")->text();
+        const int seven = snoozes.indexOf(QStringLiteral("Snooze 7 minutes"));
+        QVERIFY(seven >= 0 && snoozes.contains(QStringLiteral("Snooze 10 minutes")));
+        child<QAbstractButton>(open()[seven], "btnSnooze")->click();
+        QTRY_COMPARE(open().size(), 1);
+        QVERIFY(sound()->isPlaying());
+        open().first()->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(open().isEmpty());
+        QVERIFY(!sound()->isPlaying());
+        QCOMPARE(show("lblNextAlarm"), QStringLiteral("Next alarm: Wed 07:37, Alarm Clock"));
+        closing = true;
     }
     void keyboardTipsAndQuitting()
     {

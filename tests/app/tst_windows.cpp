@@ -136,12 +136,14 @@ private slots:
                 << QString::fromLatin1(window) << file << QString::fromLatin1(names) << texts
                 << box;
         };
-        const char *main = "btnOpenFile rbtnAlarmActive cbReason";
-        row("MainWindow", "1\r\n", main, "Choose audio file|Activate alarm|Alarm Clock");
-        row("MainWindow", "2", main, "Velg lydfil|Aktiver alarm|Vekkerklokke");
+        const char *main = "btnOpenFile rbtnAlarmActive cbReason btnDeleteAlarm tbDay1";
+        row("MainWindow", "1\r\n", main,
+            "Choose audio file|Activate alarm|Alarm Clock|Delete alarm|Mon");
+        row("MainWindow", "2", main, "Velg lydfil|Aktiver alarm|Vekkerklokke|Slett alarm|man.");
         const QString loadError = QStringLiteral(
             "Load error|Failed to load previously stored language, please try again.");
-        row("MainWindow", "3", main, "Select audio file|Activate Alarm|", loadError);
+        row("MainWindow", "3", main, "Select audio file|Activate Alarm||Delete alarm|Mon",
+            loadError);
         const char *settings = "btnClose rbtnNoneAudio cbLanguage";
         row("Settings", "1", settings, "Close|Don't store audio|English");
         row("Settings", "2\r\n", settings, "Lukk|Ikke lagre lyd|Norwegian");
