@@ -44,7 +44,13 @@ bool AlarmSound::isPlaying() const
 void AlarmSound::follow(const AlarmList &alarms, int volume)
 {
     connect(&alarms, &AlarmList::rang, this, [this, &alarms, volume](Alarm *alarm, bool withSound) {
-        if (withSound && !isPlaying())
+        if (!withSound)
+            return;
+        // Alarms ringing together share the sound already playing, which plays on for the
+        // newest ring's full limit.
+        if (isPlaying())
+            m_limit.start(kDefaultLimitMs);
+        else
             start(alarms.soundOf(*alarm), volume);
     });
     connect(&alarms, &AlarmList::ended, this, [this, &alarms] {

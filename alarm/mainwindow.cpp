@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QUrl>
 
@@ -115,12 +116,13 @@ const texttable::Table kTexts{
       "<b>Alarmer</b><br><i>Velg en alarm for å se og endre den nedenfor.</i>"}},
     {"btnNewAlarm",
      Property::ToolTip,
-     {"<b>New alarm</b><br><i>Adds an alarm to the list.</i>",
-      "<b>Ny alarm</b><br><i>Legger til en alarm i listen.</i>"}},
+     {"<b>New alarm</b> (Ctrl+N)<br><i>Adds an alarm to the list.</i>",
+      "<b>Ny alarm</b> (Ctrl+N)<br><i>Legger til en alarm i listen.</i>"}},
     {"btnDeleteAlarm",
      Property::ToolTip,
-     {"<b>Delete alarm</b><br><i>Removes the selected alarm from the list.</i>",
-      "<b>Slett alarm</b><br><i>Fjerner den valgte alarmen fra listen.</i>"}},
+     {"<b>Delete alarm</b> (Delete in the list)<br><i>Removes the selected alarm from the "
+      "list.</i>",
+      "<b>Slett alarm</b> (Delete i listen)<br><i>Fjerner den valgte alarmen fra listen.</i>"}},
     {"sbSnooze",
      Property::ToolTip,
      {"<b>Snooze length</b><br><i>How long the alarm waits when you snooze it.</i>",
@@ -182,6 +184,7 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
             selected().setDays(chosen);
         });
     }
+    ui->layoutAlarms->setAlignment(ui->layoutAlarmButtons, Qt::AlignTop);
     nextAlarm = new QLabel(this);
     nextAlarm->setObjectName(QStringLiteral("lblNextAlarm"));
     ui->statusBar->addWidget(nextAlarm);
@@ -219,6 +222,10 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     // Enter or a double-click on a row goes on to its form, its time selected for typing.
     connect(ui->lwAlarms, &QListWidget::itemActivated, this, &MainWindow::editTime);
     ui->lwAlarms->installEventFilter(this);
+    // Ctrl+N, as for a new document anywhere else; its own object, so a button text with a
+    // mnemonic never replaces it.
+    connect(new QShortcut(QKeySequence::New, this), &QShortcut::activated, ui->btnNewAlarm,
+            &QPushButton::click);
     connect(ui->btnNewAlarm, &QPushButton::clicked, this, [this] {
         Alarm &added = this->objects.alarms.add();
         ui->lwAlarms->setCurrentRow(this->objects.alarms.indexOf(&added));
@@ -230,6 +237,8 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
 
     connect(&alarms, &AlarmList::ticked, this, &MainWindow::showTime);
     connect(&alarms, &AlarmList::changed, this, &MainWindow::showList);
+    // A ring moves the next alarm on; its answer may too (a snooze).
+    connect(&alarms, &AlarmList::rang, this, &MainWindow::showNext);
     connect(&alarms, &AlarmList::ended, this, &MainWindow::showNext);
     // Queued, so the ring's sound starts and the clock ticks on before the box waits for the user.
     connect(&alarms, &AlarmList::rang, this, &MainWindow::showRing, Qt::QueuedConnection);
@@ -437,7 +446,6 @@ void MainWindow::showRing(Alarm *alarm, bool)
     // One box per ring, none waiting for another: each is answered on its own.
     auto *box = new QMessageBox(QMessageBox::Information, ringTitle(*alarm), alarm->description(),
                                 QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     const int minutes = alarm->snoozeMinutes();
     QPushButton *snooze =
@@ -457,6 +465,8 @@ void MainWindow::showRing(Alarm *alarm, bool)
             box->done(-1);
     });
     connect(box, &QMessageBox::finished, this, [this, box, snooze, alarm](int result) {
+        // Answered, the box goes; a run of rings leaves none behind.
+        box->deleteLater();
         if (result == -1 || !objects.alarms.ringing().contains(alarm))
             return;
         if (box->clickedButton() == snooze)
@@ -541,7 +551,7 @@ bool MainWindow::mayQuit()
     if (alarms.saveFailed() && !alarms.save())
         question = kQuitUnsaved.in(shown);
     else if (const AlarmList::Next next = alarms.next(); next.alarm)
-        question = kQuitArmed.in(shown).arg(next.alarm->time().toString(kTimeFormat));
+        question = kQuitArmed.in(shown).arg(next.at.time().toString(kTimeFormat));
     else
         return true;
     QMessageBox box(QMessageBox::Question, windowTitle(), question,
