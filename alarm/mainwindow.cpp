@@ -427,6 +427,18 @@ QString MainWindow::ringTitle(const Alarm &alarm) const
     return ui->cbReason->itemText(alarm.reason());
 }
 
+QString MainWindow::alarmName(const Alarm &alarm) const
+{
+    return ringTitle(alarm) + QLatin1Char(' ') + alarm.time().toString(QStringLiteral("hh:mm"));
+}
+
+QString MainWindow::snoozeText(const Alarm &alarm) const
+{
+    const Language shown = language.value_or(Language::English);
+    const int minutes = alarm.snoozeMinutes();
+    return minutes == 1 ? kSnoozeOne.in(shown) : kSnooze.in(shown).arg(minutes);
+}
+
 void MainWindow::bringToFront()
 {
     if (isMinimized())
@@ -442,15 +454,11 @@ void MainWindow::showRing(Alarm *alarm, bool)
     // Gone, or answered elsewhere, before its box came.
     if (!alarms.ringing().contains(alarm))
         return;
-    const Language shown = language.value_or(Language::English);
     // One box per ring, none waiting for another: each is answered on its own.
     auto *box = new QMessageBox(QMessageBox::Information, ringTitle(*alarm), alarm->description(),
                                 QMessageBox::Ok, this);
     box->setWindowModality(Qt::WindowModal);
-    const int minutes = alarm->snoozeMinutes();
-    QPushButton *snooze =
-        box->addButton(minutes == 1 ? kSnoozeOne.in(shown) : kSnooze.in(shown).arg(minutes),
-                       QMessageBox::ActionRole);
+    QPushButton *snooze = box->addButton(snoozeText(*alarm), QMessageBox::ActionRole);
     snooze->setObjectName(QStringLiteral("btnSnooze"));
     box->setEscapeButton(QMessageBox::Ok);
     // Wide enough for the window manager to show the whole reason in the title bar.

@@ -46,6 +46,10 @@ public:
     std::optional<Language> shownLanguage() const { return language; }
     // What an alarm's box is titled: its reason in the window's language.
     QString ringTitle(const Alarm &alarm) const;
+    // An alarm as the desktop names it outside the window: "Alarm Clock 07:30".
+    QString alarmName(const Alarm &alarm) const;
+    // What answering a ring with a snooze is called: "Snooze 10 minutes".
+    QString snoozeText(const Alarm &alarm) const;
     // The alarm the form edits.
     Alarm &selected() const;
     // Shows the window in front of the others, from the background or another start.

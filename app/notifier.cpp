@@ -12,8 +12,6 @@ namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
-const Bilingual kSnooze{"Snooze %1 minutes", "Slumre %1 minutter"};
-const Bilingual kSnoozeOne{"Snooze 1 minute", "Slumre 1 minutt"};
 const Bilingual kStop{"Stop", "Stopp"};
 
 QDBusMessage call(const QString &method)
@@ -39,16 +37,11 @@ void Notifier::notify(Alarm *alarm)
     if (window.isVisible() && !window.isMinimized())
         return;
     const Language language = window.shownLanguage().value_or(Language::English);
-    const int minutes = alarm->snoozeMinutes();
     QDBusMessage notify = call(QStringLiteral("Notify"));
     // Critical, and never expiring: it stays until the ring is answered.
     notify << QStringLiteral("Tivora") << uint(0) << QStringLiteral("com.quorvane.Tivora")
-           << window.ringTitle(*alarm) + QLatin1Char(' ') +
-                  alarm->time().toString(QStringLiteral("hh:mm"))
-           << alarm->description()
-           << QStringList{QStringLiteral("snooze"),
-                          minutes == 1 ? kSnoozeOne.in(language)
-                                       : kSnooze.in(language).arg(minutes),
+           << window.alarmName(*alarm) << alarm->description()
+           << QStringList{QStringLiteral("snooze"), window.snoozeText(*alarm),
                           QStringLiteral("stop"), kStop.in(language)}
            << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}} << 0;
     auto *reply =

@@ -9,7 +9,7 @@ namespace {
 
 const Bilingual kShow{"Show Tivora", "Vis Tivora"};
 const Bilingual kQuit{"Quit", "Avslutt"};
-const Bilingual kStopRinging{"Stop %1 %2", "Stopp %1 %2"};
+const Bilingual kStopRinging{"Stop %1", "Stopp %1"};
 
 } // namespace
 
@@ -29,13 +29,11 @@ Tray::Tray(AlarmList &alarms, MainWindow &window)
         menu.clear();
         // Each alarm that rings now, by its name and time.
         for (Alarm *alarm : this->alarms.ringing()) {
-            menu.addAction(
-                kStopRinging.in(language).arg(this->window.ringTitle(*alarm),
-                                              alarm->time().toString(QStringLiteral("hh:mm"))),
-                this, [this, alarm] {
-                    if (this->alarms.ringing().contains(alarm))
-                        this->alarms.stop(*alarm);
-                });
+            menu.addAction(kStopRinging.in(language).arg(this->window.alarmName(*alarm)), this,
+                           [this, alarm] {
+                               if (this->alarms.ringing().contains(alarm))
+                                   this->alarms.stop(*alarm);
+                           });
         }
         menu.addAction(kShow.in(language), &this->window, &MainWindow::bringToFront);
         menu.addAction(kQuit.in(language), &this->window, &MainWindow::quit);
