@@ -52,11 +52,11 @@ AlarmClock::Ring AlarmClock::check(const QDateTime &previous, const QDateTime &c
             return Ring::None;
         due = wall(current.date(), alarmTime);
     } else {
-        // Its latest time on one of its days; a week back at most.
+        // Its latest time on one of its days, which lies within a week.
         QDate date = current.date();
         if (wall(date, alarmTime) > now)
             date = date.addDays(-1);
-        for (int back = 0; back < 6 && !days::ringsOn(days, date.dayOfWeek()); ++back)
+        while (!days::ringsOn(days, date.dayOfWeek()))
             date = date.addDays(-1);
         due = wall(date, alarmTime);
         // A clock set back gives previous > now, so nothing lies in between.

@@ -24,7 +24,7 @@ inline constexpr Days of(int dayOfWeek)
 // Whether an alarm on these days rings on the given day (1 Monday to 7 Sunday).
 inline constexpr bool ringsOn(Days days, int dayOfWeek)
 {
-    return days == kOnce || (days & of(dayOfWeek)) != 0;
+    return (days & kEveryDay) == kOnce || (days & of(dayOfWeek)) != 0;
 }
 
 // The seven days in the order the language's calendar shows a week: from Sunday in English

@@ -22,6 +22,7 @@ private slots:
         row("midnight", "@00:00:00 2024-12-31 23:59:59.5 -,2025-01-01 00:00:00.5 S");
         row("five minutes late still sounds", "2024-05-01 07:29:59 -,07:35:00 S");
         row("a moment past five minutes is silent", "2024-05-01 07:29:59 -,07:35:00.001 Q");
+        row("asleep a day across its time", "2024-05-01 07:00:00 -,2024-05-02 07:00:00 Q");
         row("two days asleep ring once",
             "2024-05-01 08:00:00 -,2024-05-03 09:00:00 Q,+1 -,2024-05-04 07:29:59 -,07:30:00 S");
         row("clock set back an hour rings once",
@@ -109,7 +110,7 @@ private slots:
     // a snooze before it.
     void nextRing_data()
     {
-        // now|alarm[#days], - disarmed|snoozed until|expected, - none
+        // now|[-]alarm[#days] (- disarmed)|snoozed until|expected, - none
         QTest::addColumn<QString>("row");
         QTest::newRow("later today") << "2024-05-01T07:00:00|07:30:00||2024-05-01T07:30:00";
         QTest::newRow("its second passed: tomorrow")
@@ -120,7 +121,10 @@ private slots:
             << "2024-05-01T07:00:00|07:30:00|07:10:00|2024-05-01T07:10:00";
         QTest::newRow("a snooze after it")
             << "2024-05-01T07:00:00|07:30:00|07:40:00|2024-05-01T07:30:00";
-        QTest::newRow("disarmed: never") << "2024-05-01T07:00:00|-||-";
+        QTest::newRow("disarmed: never") << "2024-05-01T07:00:00|-07:30:00||-";
+        QTest::newRow("no time: never") << "2024-05-01T07:00:00|||-";
+        QTest::newRow("in the spring gap at its last minute: when it ends")
+            << "2024-03-31T01:00:00|02:59:00||2024-03-31T03:00:00";
         QTest::newRow("Monday to Friday on a Friday evening: Monday")
             << "2024-05-03T20:00:00|07:30:00#12345||2024-05-06T07:30:00";
         QTest::newRow("Monday to Friday on a Monday morning: that morning")
@@ -138,12 +142,14 @@ private slots:
         AlarmClock clock;
         if (!fields[2].isEmpty())
             clock.snooze(now, now.time().msecsTo(QTime::fromString(fields[2], Qt::ISODate)));
-        const QString alarm = fields[1].section(QLatin1Char('#'), 0, 0);
+        QString alarm = fields[1].section(QLatin1Char('#'), 0, 0);
+        const bool armed = !alarm.startsWith(QLatin1Char('-'));
+        alarm.remove(QLatin1Char('-'));
         const days::Days days = fields[1].contains(QLatin1Char('#'))
                                     ? *days::fromText(fields[1].section(QLatin1Char('#'), 1))
                                     : days::kEveryDay;
         const QDateTime next =
-            clock.nextRing(now, QTime::fromString(alarm, Qt::ISODate), alarm != "-", days);
+            clock.nextRing(now, QTime::fromString(alarm, Qt::ISODate), armed, days);
         QCOMPARE(next.isValid() ? next.toString(Qt::ISODate) : QStringLiteral("-"), fields[3]);
     }
 };
