@@ -327,7 +327,7 @@ void MainWindow::showList()
         const Alarm &alarm = alarms.at(row);
         const QString text =
             QStringList{alarm.time().toString(kTimeFormat), days::describe(alarm.days(), shown),
-                        ui->cbReason->itemText(alarm.reason()),
+                        ringTitle(alarm),
                         (alarm.isArmed() ? kArmedRow : kDisarmedRow).in(shown)}
                 .join(QStringLiteral("  ·  "));
         if (row < ui->lwAlarms->count())

@@ -127,6 +127,8 @@ private slots:
             << "2024-03-31T01:00:00|02:59:00||2024-03-31T03:00:00";
         QTest::newRow("Monday to Friday on a Friday evening: Monday")
             << "2024-05-03T20:00:00|07:30:00#12345||2024-05-06T07:30:00";
+        QTest::newRow("Saturday only on a Thursday evening: Saturday")
+            << "2024-05-02T20:00:00|07:30:00#6||2024-05-04T07:30:00";
         QTest::newRow("Monday to Friday on a Monday morning: that morning")
             << "2024-05-06T06:00:00|07:30:00#12345||2024-05-06T07:30:00";
         QTest::newRow("Sunday only, in the spring gap: when it ends")
