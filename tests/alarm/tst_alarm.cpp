@@ -280,6 +280,10 @@ private slots:
         QCOMPARE(ended.count(), 2);
         alarm.setTime(QTime(7, 39)); // the second it is in
         QCOMPARE(heard, QStringLiteral("07:30 07:30! 07:39"));
+        // Disarmed while its box is open, a snooze does not bring it back.
+        alarm.setArmed(false);
+        alarms->snooze(alarm);
+        QVERIFY(!alarm.isArmed() && !alarm.snoozedUntil().isValid());
         // Its own timer ticks it just after each second.
         fakeNow = may(1, 7, 39, 1);
         QTRY_COMPARE(ticked.last().value(0).toDateTime(), may(1, 7, 39, 1));
