@@ -226,6 +226,23 @@ private slots:
         alarms.reset();
         QCOMPARE(alarmfile::read()[2].armed, false);
     }
+    // An alarm for once, on its own: it disarms itself as it rings, and its snooze arms it for
+    // that ring alone.
+    void onceSnoozedOnItsOwn()
+    {
+        Alarm alarm;
+        alarm.setTime(QTime(7, 30));
+        alarm.setDays(days::kOnce);
+        alarm.setArmed(true);
+        QCOMPARE(alarm.check(may(1, 7, 29, 59), may(1, 7, 30)), AlarmClock::Ring::WithSound);
+        QVERIFY(!alarm.isArmed());
+        alarm.setSnoozeMinutes(7);
+        alarm.snooze(may(1, 7, 31));
+        QVERIFY(alarm.isArmed());
+        QCOMPARE(alarm.check(may(1, 7, 31), may(1, 7, 37, 59)), AlarmClock::Ring::None);
+        QCOMPARE(alarm.check(may(1, 7, 37, 59), may(1, 7, 38)), AlarmClock::Ring::WithSound);
+        QVERIFY(!alarm.isArmed());
+    }
     // Two alarms due in the same second both ring; each answer ends its own ring.
     void twoInTheSameSecond()
     {
