@@ -60,7 +60,8 @@ QDateTime Alarm::nextRing(const QDateTime &now) const
 
 void Alarm::snooze(const QDateTime &now)
 {
-    // Armed again first: disarming cancels a snooze.
+    // Armed again first, and checked so: a later check would take the arming for a fresh one,
+    // which cancels a snooze.
     if (m_days == days::kOnce && !isArmed()) {
         setArmed(true);
         m_decision.check(now, now, m_time, true, m_days);

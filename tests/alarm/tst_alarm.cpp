@@ -236,6 +236,8 @@ private slots:
         alarm.setArmed(true);
         QCOMPARE(alarm.check(may(1, 7, 29, 59), may(1, 7, 30)), AlarmClock::Ring::WithSound);
         QVERIFY(!alarm.isArmed());
+        // Ticks go on, disarmed, while its box waits for an answer.
+        QCOMPARE(alarm.check(may(1, 7, 30), may(1, 7, 31)), AlarmClock::Ring::None);
         alarm.setSnoozeMinutes(7);
         alarm.snooze(may(1, 7, 31));
         QVERIFY(alarm.isArmed());
