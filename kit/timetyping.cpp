@@ -80,11 +80,12 @@ private:
     bool eventFilter(QObject *, QEvent *event) override
     {
         // A click, leaving the field, or a time set from outside ends the typing.
-        if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonPress ||
-            field->time() != typed)
+        if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonPress)
             part = -1;
         if (event->type() != QEvent::KeyPress)
             return false;
+        if (field->time() != typed)
+            part = -1;
         const auto *key = static_cast<QKeyEvent *>(event);
         // Shift (for ":") and the other modifiers alone are part of typing, not an end to it.
         if (key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||
