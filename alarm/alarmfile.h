@@ -33,7 +33,8 @@ struct Alarm
     std::optional<int> snoozeMinutes = std::nullopt;
 };
 
-// The alarms in the file, in their order. A file from a release that kept a single alarm (its
+// The alarms in the file, in their order; a numbered group with no field (which the writer
+// leaves for an alarm that has none) is no alarm. A file from a release that kept a single alarm (its
 // fields under [General]) is that one alarm; a missing, damaged or oversized file is none.
 QVector<Alarm> read(const QString &path = kPath);
 

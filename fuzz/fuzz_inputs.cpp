@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #include <cstdint>
 #include <cstdlib>
 
@@ -30,10 +32,17 @@ void settingsFile(const QString &path)
 
 void alarmFile(const QString &path, const QString &saved)
 {
-    const QVector<alarmfile::Alarm> alarms = alarmfile::read(path);
+    QVector<alarmfile::Alarm> alarms = alarmfile::read(path);
     const QVector<alarmfile::Alarm> again =
         alarmfile::write(alarms, saved) ? alarmfile::read(saved) : QVector<alarmfile::Alarm>();
-    // An empty list is written as an empty array, which reads as no alarm at all.
+    // An alarm with no field leaves no line in the file, and so is not read back.
+    alarms.erase(std::remove_if(alarms.begin(), alarms.end(),
+                                [](const alarmfile::Alarm &alarm) {
+                                    return !alarm.time && !alarm.reason && !alarm.description &&
+                                           !alarm.armed && !alarm.sound && !alarm.days &&
+                                           !alarm.snoozeMinutes;
+                                }),
+                 alarms.end());
     check(again.size() == alarms.size());
     for (int i = 0; i < alarms.size(); ++i) {
         const alarmfile::Alarm &alarm = alarms[i];
