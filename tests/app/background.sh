@@ -4,7 +4,7 @@
 # notification service (dunst) and a system tray (trayer), then the program, and checks that
 # closing keeps an armed alarm ringing, that the ring shows a notification whose Stop ends it
 # everywhere, that the tray icon shows the window, that one Tivora runs per folder, and that
-# the autostart entry starts Tivora hidden with its alarm armed.
+# the autostart entry starts Tivora hidden with its alarm armed, whose ring the tray stops.
 # Usage: background.sh PROGRAM        (the sound is measured when TIVORA_TEST_SINK names a sink)
 set -uo pipefail
 program="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
@@ -121,5 +121,10 @@ check "run as it says, Tivora starts with no window, its icon in the tray" \
     waitfor 5 has_trayicon
 check "and no window" hidden Tivora
 check "its alarm rings" waitfor 15 grep -sqxF "$named" "$tmp/shown"
+# While it rings, the tray icon's menu starts with Stop for it.
+check "and shows its box" waitfor 5 visible "Alarm Clock"
+xdotool mousemove --window "$(trayicon)" 10 10 click 3
+sleep 0.5 && xdotool key Down Return
+check "Stop in the tray icon's menu ends the ring" waitfor 5 hidden "Alarm Clock"
 [ $failures = 0 ] || { echo "--- program"; cat "$tmp/program.log"; echo "--- dunst"; tail -20 "$tmp/dunst.log"; }
 exit $failures
