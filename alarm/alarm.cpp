@@ -10,12 +10,18 @@ template <typename T> void Alarm::set(T &field, const T &value)
 
 void Alarm::setTime(const QTime &time)
 {
+    // A new time or days make a snoozed alarm for once the user's own armed alarm again.
+    if (time != m_time)
+        m_armedForSnooze = false;
     set(m_time, time);
 }
 
 void Alarm::setDays(days::Days days)
 {
-    set(m_days, days::Days(days & days::kEveryDay));
+    days &= days::kEveryDay;
+    if (days != m_days)
+        m_armedForSnooze = false;
+    set(m_days, days);
 }
 
 void Alarm::setReason(int reason)
@@ -31,6 +37,7 @@ void Alarm::setDescription(const QString &description)
 
 void Alarm::setArmed(bool armed)
 {
+    m_armedForSnooze = false;
     set(m_armed, std::optional<bool>(armed));
 }
 
@@ -64,6 +71,7 @@ void Alarm::snooze(const QDateTime &now)
     // which cancels a snooze.
     if (m_days == days::kOnce && !isArmed()) {
         setArmed(true);
+        m_armedForSnooze = true;
         m_decision.check(now, now, m_time, true, m_days);
     }
     m_decision.snooze(now, qint64(m_snoozeMinutes) * 60 * 1000);

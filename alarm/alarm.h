@@ -31,6 +31,12 @@ public:
     // Empty until the user arms or disarms it; an alarm never armed does not ring.
     std::optional<bool> armed() const { return m_armed; }
     bool isArmed() const { return m_armed.value_or(false); }
+    // Whether it is armed as it is kept between runs: an alarm for once armed again only for
+    // its snooze is not, since a snooze does not outlast the program.
+    std::optional<bool> keptArmed() const
+    {
+        return m_armedForSnooze ? std::optional<bool>(false) : m_armed;
+    }
     // The file chosen for this alarm; empty plays the bundled alarm.
     QString sound() const { return m_sound; }
     int snoozeMinutes() const { return m_snoozeMinutes; }
@@ -66,6 +72,7 @@ private:
     int m_reason = 0;
     QString m_description;
     std::optional<bool> m_armed;
+    bool m_armedForSnooze = false;
     QString m_sound;
     int m_snoozeMinutes = kDefaultSnoozeMinutes;
     AlarmClock m_decision;

@@ -82,6 +82,7 @@ QVector<Alarm> read(const QString &path)
             numbers << at;
     }
     std::sort(numbers.begin(), numbers.end());
+    numbers.resize(std::min(numbers.size(), kListedAlarms));
     QVector<Alarm> alarms;
     for (const int at : qAsConst(numbers)) {
         file.beginGroup(QString::number(at));

@@ -14,10 +14,11 @@ namespace alarmfile {
 
 inline const QString kPath = QStringLiteral("data/settings/tivora_alarm.ini");
 
-// The file for a list of 100 alarms, each with a 2,000-character description and a sound path
-// of the longest length a path can have, every character taking three bytes: room for what
-// anyone keeps in an alarm clock, and no more.
-inline constexpr qint64 kListedAlarms = 100;
+// The most alarms a list holds: more than anyone keeps in an alarm clock. A file that holds
+// more is read up to that many, so whatever is read can be written again.
+inline constexpr int kListedAlarms = 100;
+// The file for a full list, each alarm with a 2,000-character description and a sound path of
+// the longest length a path can have, every character taking three bytes; and no more.
 inline constexpr qint64 kMaxBytes = kListedAlarms * (2000 * 3 + 4096 + 256);
 
 // Each field is empty when the file lacks it or holds something else there.
@@ -33,9 +34,10 @@ struct Alarm
     std::optional<int> snoozeMinutes = std::nullopt;
 };
 
-// The alarms in the file, in their order; a numbered group with no field (which the writer
-// leaves for an alarm that has none) is no alarm. A file from a release that kept a single alarm (its
-// fields under [General]) is that one alarm; a missing, damaged or oversized file is none.
+// The alarms in the file, in their order, at most kListedAlarms; a numbered group with no field
+// (which the writer leaves for an alarm that has none) is no alarm. A file from a release that kept
+// a single alarm (its fields under [General]) is that one alarm; a missing, damaged or oversized
+// file is none.
 QVector<Alarm> read(const QString &path = kPath);
 
 // Replaces the file atomically: a crash or a full disk leaves the old or the new

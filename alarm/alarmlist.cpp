@@ -56,11 +56,13 @@ int AlarmList::indexOf(const Alarm *alarm) const
     return found == m_alarms.end() ? -1 : int(found - m_alarms.begin());
 }
 
-Alarm &AlarmList::add()
+Alarm *AlarmList::add()
 {
+    if (isFull())
+        return nullptr;
     Alarm &alarm = adopt(std::make_unique<Alarm>());
     edited();
-    return alarm;
+    return &alarm;
 }
 
 void AlarmList::remove(Alarm &alarm)
@@ -152,14 +154,23 @@ void AlarmList::tick()
     // another due in the same second.
     QList<QPair<Alarm *, bool>> rings;
     bool snoozeEnded = false;
+    bool disarmed = false;
     for (const auto &alarm : m_alarms) {
         const bool snoozed = alarm->snoozedUntil().isValid();
+        const bool armed = alarm->isArmed();
         const AlarmClock::Ring ring = alarm->check(previous, current);
         snoozeEnded |= snoozed && !alarm->snoozedUntil().isValid();
+        disarmed |= armed && !alarm->isArmed();
         if (ring != AlarmClock::Ring::None)
             rings << qMakePair(alarm.get(), ring == AlarmClock::Ring::WithSound);
     }
     m_ticking = false;
+    // An alarm for once that rang is disarmed on disk at once, not after the delay: a crash
+    // just after it must not bring it back tomorrow.
+    if (disarmed) {
+        m_save.stop();
+        save();
+    }
     emit ticked(current);
     if (snoozeEnded)
         emit changed();
@@ -199,7 +210,7 @@ bool AlarmList::save()
         fields << alarmfile::Alarm{alarm->time(),
                                    alarm->reason(),
                                    alarm->description(),
-                                   alarm->armed(),
+                                   alarm->keptArmed(),
                                    sound.isEmpty() ? std::nullopt : std::optional<QString>(sound),
                                    alarm->days(),
                                    alarm->snoozeMinutes()};

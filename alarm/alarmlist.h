@@ -36,8 +36,9 @@ public:
     int count() const { return int(m_alarms.size()); }
     Alarm &at(int index) const { return *m_alarms[size_t(index)]; }
     int indexOf(const Alarm *alarm) const;
-    // Adds an alarm at the end and returns it.
-    Alarm &add();
+    // Adds an alarm at the end and returns it; none while the list is full.
+    Alarm *add();
+    bool isFull() const { return count() >= alarmfile::kListedAlarms; }
     // Removes an alarm, ending its ring; the last one stays.
     void remove(Alarm &alarm);
 

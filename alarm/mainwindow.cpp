@@ -227,8 +227,10 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     connect(new QShortcut(QKeySequence::New, this), &QShortcut::activated, ui->btnNewAlarm,
             &QPushButton::click);
     connect(ui->btnNewAlarm, &QPushButton::clicked, this, [this] {
-        Alarm &added = this->objects.alarms.add();
-        ui->lwAlarms->setCurrentRow(this->objects.alarms.indexOf(&added));
+        Alarm *added = this->objects.alarms.add();
+        if (!added)
+            return;
+        ui->lwAlarms->setCurrentRow(this->objects.alarms.indexOf(added));
         editTime();
     });
     connect(ui->btnDeleteAlarm, &QPushButton::clicked, this, &MainWindow::deleteSelected);
@@ -327,8 +329,7 @@ void MainWindow::showList()
         const Alarm &alarm = alarms.at(row);
         const QString text =
             QStringList{alarm.time().toString(kTimeFormat), days::describe(alarm.days(), shown),
-                        ringTitle(alarm),
-                        (alarm.isArmed() ? kArmedRow : kDisarmedRow).in(shown)}
+                        ringTitle(alarm), (alarm.isArmed() ? kArmedRow : kDisarmedRow).in(shown)}
                 .join(QStringLiteral("  ·  "));
         if (row < ui->lwAlarms->count())
             ui->lwAlarms->item(row)->setText(text);
@@ -336,6 +337,7 @@ void MainWindow::showList()
             ui->lwAlarms->addItem(text);
     }
     ui->btnDeleteAlarm->setEnabled(alarms.count() > 1);
+    ui->btnNewAlarm->setEnabled(!alarms.isFull());
     // The form follows its alarm, which may have moved or gone, or changed by itself.
     const int row = alarms.indexOf(current);
     ui->lwAlarms->setCurrentRow(row < 0 ? 0 : row);

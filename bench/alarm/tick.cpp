@@ -19,7 +19,7 @@ QDateTime simulated;
 void fill(AlarmList &alarms, int count)
 {
     for (int i = 0; i < count; ++i) {
-        Alarm &alarm = i == 0 ? alarms.at(0) : alarms.add();
+        Alarm &alarm = i == 0 ? alarms.at(0) : *alarms.add();
         // From 12:00 on, so the hours measured (from 06:00) never reach one.
         alarm.setTime(QTime(12, 0).addSecs(i * 397 % (12 * 3600)));
         alarm.setDays(days::Days(i % 8 == 0 ? days::kOnce : (i * 37) % 127 + 1));

@@ -66,7 +66,7 @@ class TestAlarm : public QObject
     {
         auto list = make();
         for (int i = 0; i < alarms.size(); ++i) {
-            Alarm &alarm = i == 0 ? list->at(0) : list->add();
+            Alarm &alarm = i == 0 ? list->at(0) : *list->add();
             alarm.setTime(QTime::fromString(alarms[i].section(QLatin1Char('#'), 0, 0)));
             alarm.setDays(*days::fromText(alarms[i].section(QLatin1Char('#'), 1)));
             alarm.setArmed(true);
@@ -153,7 +153,7 @@ private slots:
         QTest::qWait(2 * AlarmList::kSaveDelayMs);
         QCOMPARE(get(alarmfile::kPath), QByteArray("edited"));
         first.setTime(QTime(6, 30));
-        Alarm &second = alarms->add();
+        Alarm &second = *alarms->add();
         second.setDays(days::of(6) | days::of(7));
         second.setSound(QStringLiteral("/lyd/å.wav"));
         alarms.reset();
@@ -187,15 +187,25 @@ private slots:
         auto alarms = make();
         const QString description(2000, QChar(0x20ac)); // €
         for (int i = 0; i < 100; ++i) {
-            Alarm &alarm = i == 0 ? alarms->at(0) : alarms->add();
+            Alarm &alarm = i == 0 ? alarms->at(0) : *alarms->add();
             alarm.setTime(QTime(0, 0).addSecs(i * 61));
             alarm.setDescription(description + QString::number(i));
             alarm.setSound(QLatin1Char('/') + QString(4000, QLatin1Char('s')));
         }
+        QVERIFY(alarms->isFull() && !alarms->add());
         const QString written = fields(*alarms);
         QVERIFY(alarms->save());
         QCOMPARE(make()->count(), 100);
         QCOMPARE(fields(*make()), written);
+        // A file of more, however small each, is read up to a full list, which saves again.
+        QByteArray many = "[alarms]\n";
+        for (int i = 1; i <= 150; ++i)
+            many += QByteArray::number(i) + "\\time=" + (i == 100 ? "10:00:00" : "00:00:01") + '\n';
+        put(alarmfile::kPath, many + "size=150\n");
+        alarms = make();
+        QCOMPARE(alarms->count(), 100);
+        QCOMPARE(alarms->at(99).time(), QTime(10, 0));
+        QVERIFY(alarms->save() && alarmfile::read().size() == 100);
     }
     // Each alarm rings on its days, at its time; one for once disarms itself as it rings, and
     // a snooze brings it back once.
@@ -212,10 +222,13 @@ private slots:
                 fakeNow = QDateTime(QDate(2024, 5, day), time);
                 alarms->tick();
                 if (day == 3 && time == QTime(7, 30)) {
-                    QVERIFY(!alarms->at(2).isArmed());
+                    // Disarmed on disk at once, not after the save's delay.
+                    QVERIFY(!alarms->at(2).isArmed() && alarmfile::read().value(2).armed == false);
                     alarms->at(2).setSnoozeMinutes(7);
                     alarms->snooze(alarms->at(2));
                     QVERIFY(alarms->at(2).isArmed());
+                    // Armed for its snooze alone: a restart now does not bring it back.
+                    QVERIFY(alarms->save() && alarmfile::read()[2].armed == false);
                     fakeNow = fakeNow.addSecs(7 * 60);
                     alarms->tick();
                 }
