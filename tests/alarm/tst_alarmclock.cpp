@@ -49,6 +49,8 @@ private slots:
         row("disarming cancels a snooze", "2024-05-01 07:30:00 Sz,off 07:31:00 -,07:40:00 -");
         row("a new time cancels a snooze",
             "2024-05-01 07:30:00 Sz,@08:00:00 07:31:00 -,07:40:00 -");
+        row("a snooze five minutes late still sounds",
+            "2024-05-01 07:30:00 Sz,07:39:59 -,07:45:00 S,+1 -");
         row("a snooze due while asleep is silent",
             "2024-05-01 07:30:00 Sz,07:39:00 -,07:46:00 Q,+1 -");
         // 2024-05-03 is a Friday.
