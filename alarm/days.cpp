@@ -44,8 +44,18 @@ QString describe(Days days, Language language)
         return kEvery.in(language);
     if (days == kOnce)
         return kOnceText.in(language);
-    // Runs of three days or more in the week's own order become "first-last".
-    const QList<int> order = week(language);
+    // Runs of three days or more become "first-last". A run across the week's edge is read as
+    // one, from the day after the week's last day off, so a weekend stays "Sat, Sun" in a week
+    // that starts on Sunday.
+    const QList<int> calendar = week(language);
+    int from = 6;
+    if (days & of(calendar[0])) {
+        while (days & of(calendar[from]))
+            --from;
+    }
+    QList<int> order;
+    for (int i = 1; i <= 7; ++i)
+        order << calendar[(from + i) % 7];
     QStringList parts;
     for (int i = 0; i < 7;) {
         if (!(days & of(order[i]))) {

@@ -239,6 +239,38 @@ private slots:
         alarms.reset();
         QCOMPARE(alarmfile::read()[2].armed, false);
     }
+    // The days as a row of the list shows them.
+    void daysInWords_data()
+    {
+        QTest::addColumn<QString>("days");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("norwegian");
+        QTest::newRow("every day") << "1234567"
+                                   << "Every day"
+                                   << "Hver dag";
+        QTest::newRow("once") << ""
+                              << "Once"
+                              << "Én gang";
+        QTest::newRow("workdays") << "12345"
+                                  << "Mon-Fri"
+                                  << "man.-fre.";
+        QTest::newRow("the weekend") << "67"
+                                     << "Sat, Sun"
+                                     << "lør., søn.";
+        QTest::newRow("round the weekend") << "1567"
+                                           << "Fri-Mon"
+                                           << "fre.-man.";
+        QTest::newRow("apart") << "135"
+                               << "Mon, Wed, Fri"
+                               << "man., ons., fre.";
+    }
+    void daysInWords()
+    {
+        QFETCH(QString, days);
+        const days::Days set = *days::fromText(days);
+        QTEST(days::describe(set, Language::English), "english");
+        QTEST(days::describe(set, Language::Norwegian), "norwegian");
+    }
     // An alarm for once, on its own: it disarms itself as it rings, and its snooze arms it for
     // that ring alone.
     void onceSnoozedOnItsOwn()
