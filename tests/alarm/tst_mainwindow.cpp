@@ -200,6 +200,17 @@ private slots:
         QVERIFY(!child(window.get(), "btnDeleteAlarm")->isEnabled());
         setDays("12345");
         QCOMPARE(show("lblNextAlarm"), QStringLiteral("Neste alarm: ons. 07:00, Vekkerklokke"));
+        // Tab goes from the time through the days, Monday first in Norwegian, to the reason.
+        QStringList tabs;
+        auto *time = child<QTimeEdit>(window.get(), "teSetTime");
+        time->setFocus();
+        time->setSelectedSection(QDateTimeEdit::SecondSection); // Tab leaves from its last part
+        for (int tab = 0; tab < 8; ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            tabs << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(tabs.join(QLatin1Char(' ')),
+                 QStringLiteral("tbDay1 tbDay2 tbDay3 tbDay4 tbDay5 tbDay6 tbDay7 cbReason"));
         const auto add = [&](const QByteArray &typed, const QString &days) {
             child<QAbstractButton>(window.get(), "btnNewAlarm")->click();
             QCOMPARE(QApplication::focusWidget(), child(window.get(), "teSetTime"));
