@@ -71,60 +71,60 @@ sleep 1
 
 arm_in 10
 start
-check "the main window shows" waitfor 10 visible Tivora
+check "the main window shows" waitfor 20 visible Tivora
 first=${pids[-1]}
 main=$(xdotool search --onlyvisible --name '^Tivora$' | head -1)
 xdotool windowactivate --sync "$main" key alt+F4
-check "closing it with an armed alarm hides it" waitfor 5 sh -c "! xdotool search --onlyvisible --name '^Tivora\$' | grep -qx $main"
-check "and says Tivora runs on" waitfor 5 visible Tivora
+check "closing it with an armed alarm hides it" waitfor 15 sh -c "! xdotool search --onlyvisible --name '^Tivora\$' | grep -qx $main"
+check "and says Tivora runs on" waitfor 15 visible Tivora
 xdotool key Return
 check "the window is gone, the program runs on, with its tray icon" \
-    waitfor 5 sh -c "! xdotool search --onlyvisible --name '^Tivora$' >/dev/null && kill -0 $first 2>/dev/null && [ -n \"\$(xwininfo -root -tree | grep '(\"tivora\" \"tivora\")  22x22')\" ]"
+    waitfor 15 sh -c "! xdotool search --onlyvisible --name '^Tivora$' >/dev/null && kill -0 $first 2>/dev/null && [ -n \"\$(xwininfo -root -tree | grep '(\"tivora\" \"tivora\")  22x22')\" ]"
 check "the ring shows its box" waitfor 15 visible "Alarm Clock"
 check "and a notification naming the alarm, with its description" \
-    waitfor 5 grep -sqxF "$named" "$tmp/shown"
+    waitfor 15 grep -sqxF "$named" "$tmp/shown"
 check "the sound plays" peak "> 0.05"
 dunstctl context
-check "Stop in the notification closes the box" waitfor 5 hidden "Alarm Clock"
+check "Stop in the notification closes the box" waitfor 15 hidden "Alarm Clock"
 check "the notification offered Snooze and Stop" \
     sh -c "grep -q 'Snooze 10 minutes' '$tmp/actions' && grep -q 'Stop' '$tmp/actions'"
 check "and the sound stops" peak "< 0.01"
 xdotool mousemove --window "$(trayicon)" 10 10 click 3
 sleep 0.5 && xdotool key Down Return
-check "Show Tivora in the tray icon's menu shows the window" waitfor 5 visible Tivora
+check "Show Tivora in the tray icon's menu shows the window" waitfor 15 visible Tivora
 xdotool windowactivate --sync "$main" key alt+F4
-check "closing it again hides it without a word" waitfor 5 hidden Tivora
+check "closing it again hides it without a word" waitfor 15 hidden Tivora
 sleep 1
 check "(no notice the second time)" hidden Tivora
 xdotool mousemove --window "$(trayicon)" 10 10 click 1
-check "a click on the tray icon shows the window" waitfor 5 visible Tivora
+check "a click on the tray icon shows the window" waitfor 15 visible Tivora
 
 (cd "$work" && timeout 10 "$program" >/dev/null 2>&1); second=$?
 check "a second start exits with 0" [ "$second" = 0 ]
 check "and the first runs on" kill -0 "$first" 2>/dev/null
 kill -9 "$first" && wait "$first" 2>/dev/null
 start
-check "after the first was killed a third start shows its window" waitfor 10 visible Tivora
+check "after the first was killed a third start shows its window" waitfor 20 visible Tivora
 
 # Start at login, chosen in Tools: its entry validates and starts Tivora hidden, armed.
 main=$(xdotool search --onlyvisible --name '^Tivora$' | head -1)
 xdotool windowactivate --sync "$main" mousemove --window "$main" 12 10 click 1
 sleep 0.3 && xdotool key Right Down Return
 entry="$XDG_CONFIG_HOME/autostart/tivora.desktop"
-check "Tools > Start Tivora when I log in writes the autostart entry" waitfor 5 test -f "$entry"
+check "Tools > Start Tivora when I log in writes the autostart entry" waitfor 15 test -f "$entry"
 check "the entry validates" desktop-file-validate "$entry"
 kill "${pids[-1]}" && sleep 1
 arm_in 8
 rm -f "$tmp/shown"
 (cd "$(sed -n 's/^Path=//p' "$entry")" && eval "exec $(sed -n 's/^Exec=//p' "$entry")" >/dev/null 2>&1) & pids+=($!)
 check "run as it says, Tivora starts with no window, its icon in the tray" \
-    waitfor 5 has_trayicon
+    waitfor 15 has_trayicon
 check "and no window" hidden Tivora
 check "its alarm rings" waitfor 15 grep -sqxF "$named" "$tmp/shown"
 # While it rings, the tray icon's menu starts with Stop for it.
-check "and shows its box" waitfor 5 visible "Alarm Clock"
+check "and shows its box" waitfor 15 visible "Alarm Clock"
 xdotool mousemove --window "$(trayicon)" 10 10 click 3
 sleep 0.5 && xdotool key Down Return
-check "Stop in the tray icon's menu ends the ring" waitfor 5 hidden "Alarm Clock"
+check "Stop in the tray icon's menu ends the ring" waitfor 15 hidden "Alarm Clock"
 [ $failures = 0 ] || { echo "--- program"; cat "$tmp/program.log"; echo "--- dunst"; tail -20 "$tmp/dunst.log"; }
 exit $failures
