@@ -1,6 +1,7 @@
 #include "alarm/alarmlist.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -71,7 +72,7 @@ void AlarmList::remove(Alarm &alarm)
     if (index < 0 || count() == 1)
         return;
     if (m_ringing.contains(&alarm))
-        end(alarm);
+        stop(alarm);
     // Taken out first, so the list is whole again when it goes.
     std::unique_ptr<Alarm> gone = std::move(m_alarms[size_t(index)]);
     m_alarms.erase(m_alarms.begin() + index);
@@ -103,13 +104,19 @@ QDateTime AlarmList::now() const
 
 void AlarmList::edited()
 {
+    emit changed();
+    // A change the tick itself made (an alarm for once disarming as it rings) is already
+    // checked, and is saved as the tick ends rather than after the delay: a crash just after
+    // the ring must not bring the alarm back tomorrow.
+    if (m_ticking) {
+        m_saveAfterTick = true;
+        return;
+    }
     if (!m_save.isActive())
         m_save.start(kSaveDelayMs);
-    emit changed();
     // An alarm set to the second it is in rings at once, not at the next tick; asleep, the list
-    // wakes for the new time. A change the tick itself made (an alarm for once disarming) is
-    // already checked.
-    if (m_started && !m_ticking)
+    // wakes for the new time.
+    if (m_started)
         tick();
 }
 
@@ -154,20 +161,15 @@ void AlarmList::tick()
     // another due in the same second.
     QList<QPair<Alarm *, bool>> rings;
     bool snoozeEnded = false;
-    bool disarmed = false;
     for (const auto &alarm : m_alarms) {
         const bool snoozed = alarm->snoozedUntil().isValid();
-        const bool armed = alarm->isArmed();
         const AlarmClock::Ring ring = alarm->check(previous, current);
         snoozeEnded |= snoozed && !alarm->snoozedUntil().isValid();
-        disarmed |= armed && !alarm->isArmed();
         if (ring != AlarmClock::Ring::None)
             rings << qMakePair(alarm.get(), ring == AlarmClock::Ring::WithSound);
     }
     m_ticking = false;
-    // An alarm for once that rang is disarmed on disk at once, not after the delay: a crash
-    // just after it must not bring it back tomorrow.
-    if (disarmed) {
+    if (std::exchange(m_saveAfterTick, false)) {
         m_save.stop();
         save();
     }
@@ -183,21 +185,16 @@ void AlarmList::tick()
         sleep();
 }
 
-void AlarmList::end(Alarm &alarm)
+void AlarmList::stop(Alarm &alarm)
 {
     m_ringing.removeOne(&alarm);
     emit ended(&alarm);
 }
 
-void AlarmList::stop(Alarm &alarm)
-{
-    end(alarm);
-}
-
 void AlarmList::snooze(Alarm &alarm)
 {
     alarm.snooze(now());
-    end(alarm);
+    stop(alarm);
     if (m_started && !everySecond())
         sleep();
 }

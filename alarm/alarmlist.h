@@ -93,7 +93,6 @@ signals:
 private:
     Alarm &adopt(std::unique_ptr<Alarm> alarm);
     void edited();
-    void end(Alarm &alarm);
     bool everySecond() const;
     void sleep();
 
@@ -106,6 +105,7 @@ private:
     QDateTime m_lastTick;
     bool m_started = false;
     bool m_ticking = false;
+    bool m_saveAfterTick = false;
     bool m_clockShown = true;
     QTimer m_tick;
     WakeUp m_wakeUp;

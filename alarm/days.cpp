@@ -9,12 +9,16 @@ namespace {
 const Bilingual kEvery{"Every day", "Hver dag"};
 const Bilingual kOnceText{"Once", "Én gang"};
 
-QLocale localeOf(Language language)
+// Made once a run: every row of the list asks for several day names.
+const QLocale &localeOf(Language language)
 {
-    const QLocale::Language spoken =
-        language == Language::English ? QLocale::English : QLocale::NorwegianBokmal;
-    const QLocale system = QLocale::system();
-    return system.language() == spoken ? system : QLocale(spoken);
+    static const auto make = [](QLocale::Language spoken) {
+        const QLocale system = QLocale::system();
+        return system.language() == spoken ? system : QLocale(spoken);
+    };
+    static const QLocale english = make(QLocale::English);
+    static const QLocale norwegian = make(QLocale::NorwegianBokmal);
+    return language == Language::English ? english : norwegian;
 }
 
 } // namespace

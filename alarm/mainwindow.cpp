@@ -188,7 +188,6 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     nextAlarm = new QLabel(this);
     nextAlarm->setObjectName(QStringLiteral("lblNextAlarm"));
     ui->statusBar->addWidget(nextAlarm);
-    placeDays();
     if (const auto code = settingsfiles::readInt(settingsfiles::kLanguage)) {
         const auto read = texttable::loadedLanguage(this, *code);
         if (read == Language::English)
@@ -196,6 +195,7 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
         else if (read == Language::Norwegian)
             norwegianLang();
     }
+    placeDays();
     if (!objects.preferences.tooltips)
         hideToolTips();
 
@@ -235,7 +235,6 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     });
     connect(ui->btnDeleteAlarm, &QPushButton::clicked, this, &MainWindow::deleteSelected);
     showList();
-    ui->lwAlarms->setCurrentRow(0);
 
     connect(&alarms, &AlarmList::ticked, this, &MainWindow::showTime);
     connect(&alarms, &AlarmList::changed, this, &MainWindow::showList);
@@ -363,17 +362,13 @@ void MainWindow::placeDays()
     for (const int day : days::week(shown)) {
         QToolButton *button = dayButtons[day - 1];
         button->setText(days::shortName(day, shown));
-        ui->layoutDays->removeWidget(button);
         ui->layoutDays->addWidget(button);
         setTabOrder(previous, button);
         previous = button;
     }
     setTabOrder(previous, ui->cbReason);
     // The toggles sit together under the time, not spread over the form's width.
-    if (ui->layoutDays->count() == 7)
-        ui->layoutDays->addStretch();
-    else
-        ui->layoutDays->addItem(ui->layoutDays->takeAt(0));
+    ui->layoutDays->addStretch();
 }
 
 void MainWindow::deleteSelected()
@@ -382,13 +377,7 @@ void MainWindow::deleteSelected()
     if (alarms.count() < 2)
         return;
     const Language shown = language.value_or(Language::English);
-    QMessageBox box(QMessageBox::Question, windowTitle(),
-                    kDeleteQuestion.in(shown).arg(selected().time().toString(kTimeFormat)),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.button(QMessageBox::Yes)->setText(kYes.in(shown));
-    box.button(QMessageBox::No)->setText(kNo.in(shown));
-    box.setDefaultButton(QMessageBox::No);
-    if (box.exec() != QMessageBox::Yes)
+    if (!confirm(kDeleteQuestion.in(shown).arg(selected().time().toString(kTimeFormat))))
         return;
     const int row = alarms.indexOf(current);
     Alarm &gone = selected();
@@ -498,7 +487,6 @@ void MainWindow::applyLanguage(Language applied)
 {
     texttable::apply(this, kTexts, applied);
     language = applied;
-    placeDays();
     for (int day = 1; day <= 7; ++day)
         dayButtons[day - 1]->setToolTip(days::longName(day, applied));
 }
@@ -564,11 +552,17 @@ bool MainWindow::mayQuit()
         question = kQuitArmed.in(shown).arg(next.at.time().toString(kTimeFormat));
     else
         return true;
+    return confirm(question);
+}
+
+bool MainWindow::confirm(const QString &question)
+{
+    const Language shown = language.value_or(Language::English);
     QMessageBox box(QMessageBox::Question, windowTitle(), question,
                     QMessageBox::Yes | QMessageBox::No, this);
     box.button(QMessageBox::Yes)->setText(kYes.in(shown));
     box.button(QMessageBox::No)->setText(kNo.in(shown));
-    // Enter keeps the alarm; quitting takes a deliberate Yes.
+    // Enter keeps the alarm; quitting or deleting takes a deliberate Yes.
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -82,12 +82,15 @@ protected:
 private:
     // Asks first while an alarm is armed, which cannot ring once Tivora has quit.
     bool mayQuit();
+    // Asks a Yes/No question in the window's language, No being the default.
+    bool confirm(const QString &question);
     void applyLanguage(Language applied);
     void showAlarmState();
     void showList();
     void showNext();
     // Loads the alarm at the list's row into the form.
     void select(int row);
+    // Lays out the day toggles once, named and ordered as the language's week.
     void placeDays();
     // Puts the focus in the form's time, ready for typing.
     void editTime();
