@@ -245,24 +245,17 @@ private slots:
         QTest::addColumn<QString>("days");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("norwegian");
-        QTest::newRow("every day") << "1234567"
-                                   << "Every day"
-                                   << "Hver dag";
-        QTest::newRow("once") << ""
-                              << "Once"
-                              << "Én gang";
-        QTest::newRow("workdays") << "12345"
-                                  << "Mon-Fri"
-                                  << "man.-fre.";
-        QTest::newRow("the weekend") << "67"
-                                     << "Sat, Sun"
-                                     << "lør., søn.";
-        QTest::newRow("round the weekend") << "1567"
-                                           << "Fri-Mon"
-                                           << "fre.-man.";
-        QTest::newRow("apart") << "135"
-                               << "Mon, Wed, Fri"
-                               << "man., ons., fre.";
+        const auto row = [](const char *tag, const char *days, const char *english,
+                            const char *norwegian) {
+            QTest::newRow(tag) << QString::fromUtf8(days) << QString::fromUtf8(english)
+                               << QString::fromUtf8(norwegian);
+        };
+        row("every day", "1234567", "Every day", "Hver dag");
+        row("once", "", "Once", "Én gang");
+        row("workdays", "12345", "Mon-Fri", "man.-fre.");
+        row("the weekend", "67", "Sat, Sun", "lør., søn.");
+        row("round the weekend", "1567", "Fri-Mon", "fre.-man.");
+        row("apart", "135", "Mon, Wed, Fri", "man., ons., fre.");
     }
     void daysInWords()
     {
