@@ -1,7 +1,7 @@
 #pragma once
 
 #include "alarm/alarmclock.h"
-#include "alarm/days.h"
+#include "alarm/alarmsettings.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -16,30 +16,25 @@ class Alarm : public QObject
     Q_OBJECT
 
 public:
-    // The reasons an alarm can have, by their index in the window's list.
-    static constexpr int kReasons = 2;
-    static constexpr int kMinSnoozeMinutes = 1;
-    static constexpr int kMaxSnoozeMinutes = 60;
-    static constexpr int kDefaultSnoozeMinutes = 10;
-
-    explicit Alarm(QObject *parent = nullptr) : QObject(parent) {}
-
-    QTime time() const { return m_time; }
-    days::Days days() const { return m_days; }
-    int reason() const { return m_reason; }
-    QString description() const { return m_description; }
-    // Empty until the user arms or disarms it; an alarm never armed does not ring.
-    std::optional<bool> armed() const { return m_armed; }
-    bool isArmed() const { return m_armed.value_or(false); }
-    // Whether it is armed as it is kept between runs: an alarm for once armed again only for
-    // its snooze is not, since a snooze does not outlast the program.
-    std::optional<bool> keptArmed() const
+    explicit Alarm(const AlarmSettings &settings = {}, QObject *parent = nullptr)
+        : QObject(parent), m_settings(settings)
     {
-        return m_armedForSnooze ? std::optional<bool>(false) : m_armed;
     }
-    // The file chosen for this alarm; empty plays the bundled alarm.
-    QString sound() const { return m_sound; }
-    int snoozeMinutes() const { return m_snoozeMinutes; }
+
+    const AlarmSettings &settings() const { return m_settings; }
+    QTime time() const { return m_settings.time; }
+    days::Days days() const { return m_settings.days; }
+    int reason() const { return m_settings.reason; }
+    QString description() const { return m_settings.description; }
+    // Empty until the user arms or disarms it; an alarm never armed does not ring.
+    std::optional<bool> armed() const { return m_settings.armed; }
+    bool isArmed() const { return m_settings.armed.value_or(false); }
+    // The alarm as it is kept between runs: an alarm for once armed again only for its snooze
+    // is kept disarmed, since a snooze does not outlast the program.
+    AlarmSettings kept() const;
+    // The file chosen for this alarm; empty plays the list's default.
+    QString sound() const { return m_settings.sound; }
+    int snoozeMinutes() const { return m_settings.snoozeMinutes; }
     // When a snoozed ring comes; invalid when none is pending.
     QDateTime snoozedUntil() const { return m_decision.snoozedUntil(); }
 
@@ -67,13 +62,7 @@ signals:
 private:
     template <typename T> void set(T &field, const T &value);
 
-    QTime m_time{0, 0};
-    days::Days m_days = days::kEveryDay;
-    int m_reason = 0;
-    QString m_description;
-    std::optional<bool> m_armed;
+    AlarmSettings m_settings;
     bool m_armedForSnooze = false;
-    QString m_sound;
-    int m_snoozeMinutes = kDefaultSnoozeMinutes;
     AlarmClock m_decision;
 };

@@ -39,27 +39,31 @@ std::optional<int> number(const QSettings &file, const QString &key)
 }
 
 // The alarm in the file's current group.
-Alarm readOne(const QSettings &file)
+AlarmSettings readOne(const QSettings &file)
 {
-    Alarm alarm;
+    AlarmSettings alarm;
     const QTime time = QTime::fromString(file.value(kTime).toString(), kTimeFormat);
     if (time.isValid())
         alarm.time = time;
-    alarm.reason = number(file, kReason);
-    alarm.description = text(file, kDescription);
+    const int reason = number(file, kReason).value_or(alarm.reason);
+    if (reason >= 0 && reason < AlarmSettings::kReasons)
+        alarm.reason = reason;
+    alarm.description = text(file, kDescription).value_or(QString());
     const QString armed = file.value(kArmed).toString();
     if (armed == QLatin1String("true") || armed == QLatin1String("false"))
         alarm.armed = armed == QLatin1String("true");
-    alarm.sound = text(file, kSound);
+    alarm.sound = text(file, kSound).value_or(QString());
     if (const auto days = text(file, kDays))
-        alarm.days = days::fromText(*days);
-    alarm.snoozeMinutes = number(file, kSnooze);
+        alarm.days = days::fromText(*days).value_or(alarm.days);
+    const int snooze = number(file, kSnooze).value_or(alarm.snoozeMinutes);
+    if (snooze >= AlarmSettings::kMinSnoozeMinutes && snooze <= AlarmSettings::kMaxSnoozeMinutes)
+        alarm.snoozeMinutes = snooze;
     return alarm;
 }
 
 } // namespace
 
-QVector<Alarm> read(const QString &path)
+QVector<AlarmSettings> read(const QString &path)
 {
     // A FIFO at the path would block the start.
     const QFileInfo info(path);
@@ -68,7 +72,8 @@ QVector<Alarm> read(const QString &path)
     QSettings file(path, QSettings::IniFormat);
     file.setIniCodec("UTF-8");
     if (!file.childGroups().contains(kList))
-        return file.allKeys().isEmpty() ? QVector<Alarm>() : QVector<Alarm>{readOne(file)};
+        return file.allKeys().isEmpty() ? QVector<AlarmSettings>()
+                                        : QVector<AlarmSettings>{readOne(file)};
     // The alarms the file holds, by their number, up to its size: never more than it holds,
     // whatever size it claims.
     file.beginGroup(kList);
@@ -83,7 +88,7 @@ QVector<Alarm> read(const QString &path)
     }
     std::sort(numbers.begin(), numbers.end());
     numbers.resize(std::min(numbers.size(), kListedAlarms));
-    QVector<Alarm> alarms;
+    QVector<AlarmSettings> alarms;
     for (const int at : qAsConst(numbers)) {
         file.beginGroup(QString::number(at));
         alarms << readOne(file);
@@ -92,7 +97,7 @@ QVector<Alarm> read(const QString &path)
     return alarms;
 }
 
-bool write(const QVector<Alarm> &alarms, const QString &path)
+bool write(const QVector<AlarmSettings> &alarms, const QString &path)
 {
     // The program leaves creating the folder to its user.
     if (!QFileInfo(QFileInfo(path).path()).isDir())
@@ -102,25 +107,21 @@ bool write(const QVector<Alarm> &alarms, const QString &path)
     // compares them as paths ("1/time" before "10/time") and writes "/" as "\".
     QMap<QString, QByteArray> lines;
     for (int i = 0; i < alarms.size(); ++i) {
-        const Alarm &alarm = alarms[i];
+        const AlarmSettings &alarm = alarms[i];
         const QString prefix = QString::number(i + 1) + QLatin1Char('/');
         const auto line = [&](const QString &key, const QByteArray &value) {
             lines.insert(prefix + key, value);
         };
         if (alarm.armed)
             line(kArmed, *alarm.armed ? "true" : "false");
-        if (alarm.days)
-            line(kDays, days::toText(*alarm.days).toLatin1());
-        if (alarm.description)
-            line(kDescription, initext::quoted(*alarm.description));
-        if (alarm.reason)
-            line(kReason, QByteArray::number(*alarm.reason));
-        if (alarm.snoozeMinutes)
-            line(kSnooze, QByteArray::number(*alarm.snoozeMinutes));
-        if (alarm.sound)
-            line(kSound, initext::quoted(*alarm.sound));
-        if (alarm.time)
-            line(kTime, alarm.time->toString(kTimeFormat).toLatin1());
+        line(kDays, days::toText(alarm.days).toLatin1());
+        line(kDescription, initext::quoted(alarm.description));
+        line(kReason, QByteArray::number(alarm.reason));
+        line(kSnooze, QByteArray::number(alarm.snoozeMinutes));
+        // An alarm without a sound of its own plays the list's default, whatever that becomes.
+        if (!alarm.sound.isEmpty())
+            line(kSound, initext::quoted(alarm.sound));
+        line(kTime, alarm.time.toString(kTimeFormat).toLatin1());
     }
     lines.insert(kSize, QByteArray::number(alarms.size()));
     QByteArray ini = '[' + kList.toLatin1() + "]\n";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "alarm/days.h"
+#include "alarm/alarmsettings.h"
 
 #include <QString>
 #include <QTime>
@@ -21,28 +21,14 @@ inline constexpr int kListedAlarms = 100;
 // the longest length a path can have, every character taking three bytes; and no more.
 inline constexpr qint64 kMaxBytes = kListedAlarms * (2000 * 3 + 4096 + 256);
 
-// Each field is empty when the file lacks it or holds something else there.
-struct Alarm
-{
-    std::optional<QTime> time;
-    std::optional<int> reason; // the index in the reason list, whichever number the file holds
-    std::optional<QString> description;
-    std::optional<bool> armed; // empty: neither armed nor disarmed
-    // Initialised, so shorter field lists stay whole.
-    std::optional<QString> sound = std::nullopt; // the path of the sound chosen for the alarm
-    std::optional<days::Days> days = std::nullopt;
-    std::optional<int> snoozeMinutes = std::nullopt;
-};
-
-// The alarms in the file, in their order, at most kListedAlarms; a numbered group with no field
-// (which the writer leaves for an alarm that has none) is no alarm. A file from a release that kept
-// a single alarm (its fields under [General]) is that one alarm; a missing, damaged or oversized
-// file is none.
-QVector<Alarm> read(const QString &path = kPath);
+// The alarms in the file, in their order, at most kListedAlarms; a field the file lacks or holds
+// something else in keeps its default. A file from a release that kept a single alarm (its fields
+// under [General]) is that one alarm; a missing, damaged or oversized file is none.
+QVector<AlarmSettings> read(const QString &path = kPath);
 
 // Replaces the file atomically: a crash or a full disk leaves the old or the new
 // list. False when it could not be written, or would be too large to read back; a missing
 // folder is never created.
-bool write(const QVector<Alarm> &alarms, const QString &path = kPath);
+bool write(const QVector<AlarmSettings> &alarms, const QString &path = kPath);
 
 } // namespace alarmfile

@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
-
 #include <cstdint>
 #include <cstdlib>
 
@@ -32,25 +30,8 @@ void settingsFile(const QString &path)
 
 void alarmFile(const QString &path, const QString &saved)
 {
-    QVector<alarmfile::Alarm> alarms = alarmfile::read(path);
-    const QVector<alarmfile::Alarm> again =
-        alarmfile::write(alarms, saved) ? alarmfile::read(saved) : QVector<alarmfile::Alarm>();
-    // An alarm with no field leaves no line in the file, and so is not read back.
-    alarms.erase(std::remove_if(alarms.begin(), alarms.end(),
-                                [](const alarmfile::Alarm &alarm) {
-                                    return !alarm.time && !alarm.reason && !alarm.description &&
-                                           !alarm.armed && !alarm.sound && !alarm.days &&
-                                           !alarm.snoozeMinutes;
-                                }),
-                 alarms.end());
-    check(again.size() == alarms.size());
-    for (int i = 0; i < alarms.size(); ++i) {
-        const alarmfile::Alarm &alarm = alarms[i];
-        check(again[i].time == alarm.time && again[i].reason == alarm.reason &&
-              again[i].description == alarm.description && again[i].armed == alarm.armed &&
-              again[i].sound == alarm.sound && again[i].days == alarm.days &&
-              again[i].snoozeMinutes == alarm.snoozeMinutes);
-    }
+    const QVector<AlarmSettings> alarms = alarmfile::read(path);
+    check(alarmfile::write(alarms, saved) && alarmfile::read(saved) == alarms);
 }
 
 void updateReply(const QByteArray &body)

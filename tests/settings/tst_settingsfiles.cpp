@@ -26,11 +26,33 @@ namespace {
 const savesequence::Choices kSettings[2] = {
     {Language::English, true, QStringLiteral("/home/kari/My Music/morning.mp3"), 7, false},
     {Language::Norwegian, true, QStringLiteral("/lyd/å vekke.wav"), 100, true}};
-const QVector<alarmfile::Alarm> kAlarms[2] = {
-    {{QTime(7, 0), 1, QStringLiteral("Første linje\nandre = ; #\n\ttredje"), true},
-     {QTime(9, 0), 0, QStringLiteral("Lørdag"), true, QStringLiteral("/lyd/å.wav"), days::of(6), 7},
-     {QTime(14, 0), 1, QString(), false, std::nullopt, days::kOnce, 60}},
-    {{QTime(23, 59, 59), 0, QStringLiteral("Bus"), false}}};
+const QVector<AlarmSettings> kAlarms[2] = {
+    {{QTime(7, 0), days::kEveryDay, 1, QStringLiteral("Første linje\nandre = ; #\n\ttredje"), true},
+     {QTime(9, 0), days::of(6), 0, QStringLiteral("Lørdag"), true, QStringLiteral("/lyd/å.wav"), 7},
+     {QTime(14, 0), days::kOnce, 1, QString(), false, QString(), 60}},
+    {{QTime(23, 59, 59), days::kEveryDay, 0, QStringLiteral("Bus"), false}}};
+
+// The alarms as QSettings writes its arrays, at the alarm file's path.
+void writeAsQSettings(const QVector<AlarmSettings> &alarms)
+{
+    QSettings file(alarmfile::kPath, QSettings::IniFormat);
+    file.setIniCodec("UTF-8");
+    file.beginWriteArray(QStringLiteral("alarms"));
+    for (int i = 0; i < alarms.size(); ++i) {
+        const AlarmSettings &alarm = alarms[i];
+        file.setArrayIndex(i);
+        file.setValue(QStringLiteral("time"), alarm.time.toString(Qt::ISODate));
+        file.setValue(QStringLiteral("reason"), alarm.reason);
+        file.setValue(QStringLiteral("description"), alarm.description);
+        if (alarm.armed)
+            file.setValue(QStringLiteral("armed"), *alarm.armed);
+        if (!alarm.sound.isEmpty())
+            file.setValue(QStringLiteral("sound"), alarm.sound);
+        file.setValue(QStringLiteral("days"), days::toText(alarm.days));
+        file.setValue(QStringLiteral("snooze"), alarm.snoozeMinutes);
+    }
+    file.endArray();
+}
 
 bool save(const QString &what, int which)
 {
@@ -143,67 +165,34 @@ private slots:
         QFETCH(QString, text);
         WorkingFolder folder;
         QFETCH(bool, asQSettings);
+        AlarmSettings alarm;
+        alarm.description = text;
         if (asQSettings) {
-            {
-                QSettings today(alarmfile::kPath, QSettings::IniFormat);
-                today.setIniCodec("UTF-8");
-                today.beginWriteArray(QStringLiteral("alarms"));
-                today.setArrayIndex(0);
-                today.setValue(QStringLiteral("description"), text);
-                today.endArray();
-            }
+            writeAsQSettings({alarm});
             // What QSettings writes, the writer writes byte for byte.
-            alarmfile::Alarm alarm;
-            alarm.description = text;
             QVERIFY(alarmfile::write({alarm}, QStringLiteral("again.ini")));
             QCOMPARE(get(QStringLiteral("again.ini")), get(alarmfile::kPath));
         } else {
-            alarmfile::Alarm alarm;
-            alarm.description = text;
             alarm.sound = QStringLiteral("/lyd/") + text;
             QVERIFY(alarmfile::write({alarm}));
         }
-        const alarmfile::Alarm read = alarmfile::read().value(0);
-        QCOMPARE(read.description.value_or(QStringLiteral("none")), text);
-        if (!asQSettings)
-            QCOMPARE(read.sound.value_or(QStringLiteral("none")), QStringLiteral("/lyd/") + text);
+        QCOMPARE(alarmfile::read().value(0), alarm);
     }
     // A list of twelve alarms with every field is written as QSettings writes its arrays, in
     // its order of keys ("1\\time" before "10\\time"), so either can read the other's file.
     void alarmListAsQSettingsWritesIt()
     {
         WorkingFolder folder;
-        QVector<alarmfile::Alarm> alarms;
-        {
-            QSettings file(alarmfile::kPath, QSettings::IniFormat);
-            file.setIniCodec("UTF-8");
-            file.beginWriteArray(QStringLiteral("alarms"));
-            for (int i = 0; i < 12; ++i) {
-                const alarmfile::Alarm alarm{QTime(i, 30),
-                                             i % 2,
-                                             QStringLiteral("Nr. %1").arg(i),
-                                             i % 3 == 0,
-                                             QStringLiteral("/lyd/%1.wav").arg(i),
-                                             days::Days(i * 11 % 128),
-                                             i + 1};
-                alarms << alarm;
-                file.setArrayIndex(i);
-                file.setValue(QStringLiteral("time"), alarm.time->toString(Qt::ISODate));
-                file.setValue(QStringLiteral("reason"), *alarm.reason);
-                file.setValue(QStringLiteral("description"), *alarm.description);
-                file.setValue(QStringLiteral("armed"), *alarm.armed);
-                file.setValue(QStringLiteral("sound"), *alarm.sound);
-                file.setValue(QStringLiteral("days"), days::toText(*alarm.days));
-                file.setValue(QStringLiteral("snooze"), *alarm.snoozeMinutes);
-            }
-            file.endArray();
-        }
+        QVector<AlarmSettings> alarms;
+        for (int i = 0; i < 12; ++i)
+            alarms << AlarmSettings{QTime(i, 30), days::Days(i * 11 % 128),
+                                    i % 2,        QStringLiteral("Nr. %1").arg(i),
+                                    i % 3 == 0,   QStringLiteral("/lyd/%1.wav").arg(i),
+                                    i + 1};
+        writeAsQSettings(alarms);
         QVERIFY(alarmfile::write(alarms, QStringLiteral("again.ini")));
         QCOMPARE(get(QStringLiteral("again.ini")), get(alarmfile::kPath));
-        const QVector<alarmfile::Alarm> read = alarmfile::read();
-        QCOMPARE(read.size(), 12);
-        QCOMPARE(read[10].days, days::Days(110));
-        QCOMPARE(read[11].snoozeMinutes, 12);
+        QCOMPARE(alarmfile::read(), alarms);
     }
     void survivesKills_data()
     {
