@@ -10,29 +10,19 @@ constexpr int kAfterBoundaryMs = 1;
 
 } // namespace
 
-AlarmList::AlarmList(const QString &path, Clock clock, QObject *parent)
-    : QObject(parent), m_path(path), m_clock(std::move(clock))
+AlarmList::AlarmList(const QString &path, Clock clock, std::unique_ptr<WakeUp> wakeUp)
+    : m_path(path), m_clock(std::move(clock)),
+      m_wakeUp(wakeUp ? std::move(wakeUp) : WakeUp::make(m_clock))
 {
-    const QVector<alarmfile::Alarm> kept = alarmfile::read(m_path);
-    for (const alarmfile::Alarm &fields : kept) {
-        auto alarm = std::make_unique<Alarm>();
-        if (fields.time)
-            alarm->setTime(*fields.time);
-        alarm->setDays(fields.days.value_or(days::kEveryDay));
-        alarm->setReason(fields.reason.value_or(0));
-        alarm->setDescription(fields.description.value_or(QString()));
-        if (fields.armed)
-            alarm->setArmed(*fields.armed);
-        alarm->setSound(fields.sound.value_or(QString()));
-        alarm->setSnoozeMinutes(fields.snoozeMinutes.value_or(Alarm::kDefaultSnoozeMinutes));
-        adopt(std::move(alarm));
-    }
+    const QVector<AlarmSettings> kept = alarmfile::read(m_path);
+    for (const AlarmSettings &settings : kept)
+        adopt(std::make_unique<Alarm>(settings));
     if (m_alarms.empty())
         adopt(std::make_unique<Alarm>());
 
     m_tick.setTimerType(Qt::PreciseTimer);
     connect(&m_tick, &QTimer::timeout, this, &AlarmList::tick);
-    connect(&m_wakeUp, &WakeUp::woke, this, &AlarmList::tick);
+    connect(m_wakeUp.get(), &WakeUp::woke, this, &AlarmList::tick);
     m_save.setSingleShot(true);
     connect(&m_save, &QTimer::timeout, this, &AlarmList::save);
 }
@@ -71,8 +61,7 @@ void AlarmList::remove(Alarm &alarm)
     const int index = indexOf(&alarm);
     if (index < 0 || count() == 1)
         return;
-    if (m_ringing.contains(&alarm))
-        stop(alarm);
+    stop(&alarm);
     // Taken out first, so the list is whole again when it goes.
     std::unique_ptr<Alarm> gone = std::move(m_alarms[size_t(index)]);
     m_alarms.erase(m_alarms.begin() + index);
@@ -133,23 +122,18 @@ void AlarmList::setClockShown(bool shown)
         tick();
 }
 
-bool AlarmList::everySecond() const
-{
-    return m_clockShown || !m_wakeUp.isAvailable();
-}
-
 void AlarmList::sleep()
 {
     const QDateTime next = this->next().at;
-    m_wakeUp.at(next.isValid() ? next.addMSecs(kAfterBoundaryMs) : next);
+    m_wakeUp->at(next.isValid() ? next.addMSecs(kAfterBoundaryMs) : next);
 }
 
 void AlarmList::tick()
 {
     const QDateTime current = now();
     // Re-armed first, so the clock goes on while a ring's box is open.
-    if (everySecond()) {
-        m_wakeUp.at({});
+    if (m_clockShown) {
+        m_wakeUp->at({});
         m_tick.start(1000 - current.time().msec() + kAfterBoundaryMs);
     } else {
         m_tick.stop();
@@ -181,38 +165,32 @@ void AlarmList::tick()
             m_ringing << alarm;
         emit rang(alarm, withSound);
     }
-    if (!everySecond())
+    if (!m_clockShown)
         sleep();
 }
 
-void AlarmList::stop(Alarm &alarm)
+void AlarmList::stop(Alarm *alarm)
 {
-    m_ringing.removeOne(&alarm);
-    emit ended(&alarm);
+    if (m_ringing.removeOne(alarm))
+        emit ended(alarm);
 }
 
-void AlarmList::snooze(Alarm &alarm)
+void AlarmList::snooze(Alarm *alarm)
 {
-    alarm.snooze(now());
+    if (!isRinging(alarm))
+        return;
+    alarm->snooze(now());
     stop(alarm);
-    if (m_started && !everySecond())
+    if (m_started && !m_clockShown)
         sleep();
 }
 
 bool AlarmList::save()
 {
-    QVector<alarmfile::Alarm> fields;
-    for (const auto &alarm : m_alarms) {
-        const QString sound = alarm->sound();
-        fields << alarmfile::Alarm{alarm->time(),
-                                   alarm->reason(),
-                                   alarm->description(),
-                                   alarm->keptArmed(),
-                                   sound.isEmpty() ? std::nullopt : std::optional<QString>(sound),
-                                   alarm->days(),
-                                   alarm->snoozeMinutes()};
-    }
-    const bool failed = !alarmfile::write(fields, m_path);
+    QVector<AlarmSettings> kept;
+    for (const auto &alarm : m_alarms)
+        kept << alarm->kept();
+    const bool failed = !alarmfile::write(kept, m_path);
     if (failed != m_saveFailed) {
         m_saveFailed = failed;
         emit changed();

@@ -21,15 +21,16 @@ class AlarmList : public QObject
 
 public:
     // The local date and time; the system clock unless another is given.
-    using Clock = std::function<QDateTime()>;
+    using Clock = WakeUp::Clock;
 
     // A change is saved this long after it, so typing does not write the file at each key.
     static constexpr int kSaveDelayMs = 500;
 
     // Reads the alarms kept at path: a field the file lacks or holds something else in keeps
-    // its default, and the file stays as it is until an alarm changes.
+    // its default, and the file stays as it is until an alarm changes. Hidden, it sleeps on the
+    // wake-up given, else on the platform's own for its clock.
     explicit AlarmList(const QString &path = alarmfile::kPath, Clock clock = {},
-                       QObject *parent = nullptr);
+                       std::unique_ptr<WakeUp> wakeUp = nullptr);
     // Saves a change still waiting for its delay.
     ~AlarmList() override;
 
@@ -51,6 +52,10 @@ public:
     Next next() const;
     // The alarms whose ring is not answered yet, in the order they rang.
     const QList<Alarm *> &ringing() const { return m_ringing; }
+    bool isRinging(const Alarm *alarm) const
+    {
+        return m_ringing.contains(const_cast<Alarm *>(alarm));
+    }
     bool isArmed() const;
 
     // The sound of an alarm that has none of its own (the stored sound of the settings).
@@ -68,15 +73,16 @@ public:
 
     // Ticks now, and from now on just after each second.
     void start();
-    // With no clock to show it sleeps instead, until the next ring is due (where the system can
-    // wake it at a moment of the wall clock); with a clock shown it ticks each second again.
+    // With no clock to show it sleeps instead, until the next ring is due; with a clock shown it
+    // ticks each second again.
     void setClockShown(bool shown);
     // Shows the time and checks every alarm against it.
     void tick();
     // The user answered an alarm's ring: it ends, and with snooze() it comes again after the
-    // alarm's snooze length.
-    void stop(Alarm &alarm);
-    void snooze(Alarm &alarm);
+    // alarm's snooze length. An answer to a ring already answered elsewhere, or to an alarm
+    // that is gone, changes nothing.
+    void stop(Alarm *alarm);
+    void snooze(Alarm *alarm);
     // Writes the alarms at once; false when they could not be written.
     bool save();
 
@@ -93,7 +99,6 @@ signals:
 private:
     Alarm &adopt(std::unique_ptr<Alarm> alarm);
     void edited();
-    bool everySecond() const;
     void sleep();
 
     const QString m_path;
@@ -108,6 +113,6 @@ private:
     bool m_saveAfterTick = false;
     bool m_clockShown = true;
     QTimer m_tick;
-    WakeUp m_wakeUp;
+    const std::unique_ptr<WakeUp> m_wakeUp;
     QTimer m_save;
 };

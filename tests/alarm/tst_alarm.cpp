@@ -225,7 +225,7 @@ private slots:
                     // Disarmed on disk at once, not after the save's delay.
                     QVERIFY(!alarms->at(2).isArmed() && alarmfile::read().value(2).armed == false);
                     alarms->at(2).setSnoozeMinutes(7);
-                    alarms->snooze(alarms->at(2));
+                    alarms->snooze(&alarms->at(2));
                     QVERIFY(alarms->at(2).isArmed());
                     // Armed for its snooze alone: a restart now does not bring it back.
                     QVERIFY(alarms->save() && alarmfile::read()[2].armed == false);
@@ -295,7 +295,7 @@ private slots:
         alarms->tick();
         QCOMPARE(heard, QStringLiteral("07:30 07:30"));
         QCOMPARE(alarms->ringing(), (QList<Alarm *>{&alarms->at(0), &alarms->at(1)}));
-        alarms->stop(alarms->at(1));
+        alarms->stop(&alarms->at(1));
         QCOMPARE(alarms->ringing(), QList<Alarm *>{&alarms->at(0)});
         QCOMPARE(ended.takeFirst().value(0).value<Alarm *>(), &alarms->at(1));
         // Removed while it rings, its ring ends; the last alarm is never removed.
@@ -325,7 +325,7 @@ private slots:
         QCOMPARE(ticked.takeFirst().value(0).toDateTime(), fakeNow);
         alarm.setSnoozeMinutes(2);
         changed.clear();
-        alarms->snooze(alarm);
+        alarms->snooze(&alarm);
         QCOMPARE(alarm.snoozedUntil(), may(1, 7, 32, 0, 400));
         QCOMPARE(alarms->next().at, may(1, 7, 32, 0, 400));
         fakeNow = may(1, 7, 39, 0);
@@ -333,13 +333,13 @@ private slots:
         QVERIFY(!alarm.snoozedUntil().isValid());
         alarms->tick();
         QCOMPARE(changed.count(), 2); // snoozed, then its ring came
-        alarms->stop(alarm);
+        alarms->stop(&alarm);
         QCOMPARE(ended.count(), 2);
         alarm.setTime(QTime(7, 39)); // the second it is in
         QCOMPARE(heard, QStringLiteral("07:30 07:30! 07:39"));
         // Disarmed while its box is open, a snooze does not bring it back.
         alarm.setArmed(false);
-        alarms->snooze(alarm);
+        alarms->snooze(&alarm);
         QVERIFY(!alarm.isArmed() && !alarm.snoozedUntil().isValid());
         // Its own timer ticks it just after each second.
         fakeNow = may(1, 7, 39, 1);
