@@ -1,7 +1,7 @@
 #include "about/about.h"
 #include "ui_about.h"
 
-#include "kit/screenfit.h"
+#include "kit/form.h"
 #include "kit/theme.h"
 
 #include <QDesktopServices>
@@ -22,13 +22,11 @@ void openPage(const char *address)
 
 About::About(QWidget *parent) : QDialog(parent), ui(new Ui::About)
 {
-    setStyleSheet(theme::baseRules() + theme::focusRules());
-    ui->setupUi(this);
+    form::build(this, *ui, theme::baseRules() + theme::focusRules());
     // Tab moves on from the text, and reaches the links, which Enter opens.
     ui->textEdit->setTabChangesFocus(true);
     for (QLabel *link : {ui->label, ui->label_2})
         link->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    screenfit::fit(this);
 }
 
 About::~About()

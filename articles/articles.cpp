@@ -2,16 +2,14 @@
 #include "ui_articles.h"
 
 #include "articles/helparticles.h"
-#include "kit/screenfit.h"
-#include "kit/theme.h"
+#include "kit/form.h"
 
 #include <QShortcut>
 
 Articles::Articles(HelpArticles &articles, QWidget *parent)
     : QDialog(parent), ui(new Ui::Articles), articles(articles)
 {
-    setStyleSheet(theme::darkTheme());
-    ui->setupUi(this);
+    form::build(this, *ui);
     articles.readLanguage();
     for (const HelpArticles::Article &article : articles.list()) {
         auto *item = new QListWidgetItem(article.title, ui->listArticles);
@@ -24,7 +22,6 @@ Articles::Articles(HelpArticles &articles, QWidget *parent)
                     if (ui->listArticles->currentIndex().isValid())
                         on_listArticles_doubleClicked(ui->listArticles->currentIndex());
                 });
-    screenfit::fit(this);
 }
 
 Articles::~Articles()

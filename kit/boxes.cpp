@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -11,6 +12,9 @@
 namespace boxes {
 
 namespace {
+
+const Bilingual kYes{"&Yes", "&Ja"};
+const Bilingual kNo{"&No", "&Nei"};
 
 const QScreen *screenOf(const QMessageBox &box)
 {
@@ -51,6 +55,16 @@ void fitToScreen(QMessageBox &box)
     scroll->setFixedSize(width + scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
                          textRoom);
     layout->addWidget(scroll, row, column, rows, columns);
+}
+
+bool ask(QWidget *parent, const QString &title, const QString &question, Language language)
+{
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.button(QMessageBox::Yes)->setText(kYes.in(language));
+    box.button(QMessageBox::No)->setText(kNo.in(language));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace boxes

@@ -2,9 +2,8 @@
 #include "ui_settings.h"
 
 #include "kit/choosers.h"
-#include "kit/screenfit.h"
+#include "kit/form.h"
 #include "kit/texttable.h"
-#include "kit/theme.h"
 #include "settings/savesequence.h"
 #include "settings/settingsfiles.h"
 
@@ -39,12 +38,10 @@ const BilingualBox kSaved{
 
 Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
 {
-    setStyleSheet(theme::darkTheme());
-    ui->setupUi(this);
+    form::build(this, *ui);
     ui->cbLanguage->addItem(QStringLiteral("English"), codeOf(Language::English));
     ui->cbLanguage->addItem(QStringLiteral("Norwegian"), codeOf(Language::Norwegian));
     readSettings();
-    screenfit::fit(this);
 }
 
 Settings::~Settings()
@@ -56,8 +53,8 @@ void Settings::readSettings()
 {
     using namespace settingsfiles;
 
-    if (const auto line = readFirstLine(kLanguage)) {
-        if (const auto language = texttable::loadedLanguage(this, toInt(*line))) {
+    if (const auto code = readLanguageCode(Token::FirstLine)) {
+        if (const auto language = texttable::loadedLanguage(this, *code)) {
             ui->cbLanguage->setCurrentIndex(ui->cbLanguage->findData(codeOf(*language)));
             if (*language == Language::English)
                 langEnglish();

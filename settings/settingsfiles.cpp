@@ -82,9 +82,18 @@ std::optional<int> readInt(const QString &path)
     return toInt(*word);
 }
 
+std::optional<int> readLanguageCode(Token token)
+{
+    const auto text =
+        token == Token::FirstWord ? readFirstWord(kLanguage) : readFirstLine(kLanguage);
+    if (!text)
+        return std::nullopt;
+    return toInt(*text);
+}
+
 std::optional<Language> readLanguage(std::optional<Language> kept)
 {
-    const auto code = readInt(kLanguage);
+    const auto code = readLanguageCode();
     return code ? languageOf(*code) : kept;
 }
 

@@ -35,8 +35,12 @@ std::optional<QString> readFirstLine(const QString &path);
 // First word converted by toInt.
 std::optional<int> readInt(const QString &path);
 
-// The language the language file's first word names, or none when it names neither; `kept`
-// when the file cannot be read, so a window goes on in the language it read last.
+// The language file, the one reader of it: the code its first word holds (its first line, for
+// the settings dialog), which may name no language; nothing when the file cannot be read.
+enum class Token { FirstWord, FirstLine };
+std::optional<int> readLanguageCode(Token token = Token::FirstWord);
+// The language the language file names, or none when it names neither; `kept` when the file
+// cannot be read, so a window goes on in the language it read last.
 std::optional<Language> readLanguage(std::optional<Language> kept);
 
 // What the main window and the alarm's sound take from the settings files, once, at start.

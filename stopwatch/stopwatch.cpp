@@ -1,8 +1,9 @@
 #include "stopwatch/stopwatch.h"
 #include "ui_stopwatch.h"
 
+#include "kit/boxes.h"
 #include "kit/choosers.h"
-#include "kit/screenfit.h"
+#include "kit/form.h"
 #include "kit/texttable.h"
 #include "kit/theme.h"
 #include "stopwatch/roundlog.h"
@@ -35,21 +36,6 @@ const BilingualBox kNameLeavesFolder{
 const BilingualBox kReplace{
     {"Replace file", "Erstatt fil"},
     {"%1 already exists. Do you want to replace it?", "%1 finnes allerede. Vil du erstatte den?"}};
-const Bilingual kYes{"Yes", "Ja"};
-const Bilingual kNo{"No", "Nei"};
-
-// Asks before an export replaces a file, in the window's language; No is the default.
-bool mayReplace(QWidget *parent, Language language, const QString &path)
-{
-    QMessageBox box(QMessageBox::Question, kReplace.title.in(language),
-                    kReplace.text.in(language).arg(QFileInfo(path).fileName()),
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.button(QMessageBox::Yes)->setText(kYes.in(language));
-    box.button(QMessageBox::No)->setText(kNo.in(language));
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-}
-
 using texttable::Property;
 
 const texttable::Table kTexts{
@@ -120,8 +106,7 @@ const texttable::Table kTexts{
 Stopwatch::Stopwatch(StopwatchSession &session, QWidget *parent)
     : QDialog(parent), ui(new Ui::Stopwatch), session(session)
 {
-    setStyleSheet(theme::darkTheme());
-    ui->setupUi(this);
+    form::build(this, *ui);
     // The buttons' own sheet would hide the theme's mark of keyboard focus.
     for (QPushButton *button : {ui->btnStart, ui->btnPause, ui->btnRound, ui->btnStop})
         button->setStyleSheet(button->styleSheet() + theme::focusRules());
@@ -143,7 +128,6 @@ Stopwatch::Stopwatch(StopwatchSession &session, QWidget *parent)
     else
         QMessageBox::critical(this, QStringLiteral("Language error"),
                               QStringLiteral("Failed to load language, please try again."));
-    screenfit::fit(this);
 }
 
 Stopwatch::~Stopwatch()
@@ -247,9 +231,12 @@ void Stopwatch::on_btnSaveFile_clicked()
 void Stopwatch::on_btnExport_clicked()
 {
     const QString folder = ui->tbFilepath->text(), name = ui->tbFileName->text();
+    const Language language = session.language().value_or(Language::English);
     if (exportReplaces(folder, name) &&
-        !mayReplace(this, session.language().value_or(Language::English),
-                    exportFilePath(folder, name)))
+        !boxes::ask(
+            this, kReplace.title.in(language),
+            kReplace.text.in(language).arg(QFileInfo(exportFilePath(folder, name)).fileName()),
+            language))
         return;
     const ExportResult result = exportRoundLog(folder, name, ui->plainTextEdit->toPlainText());
     if (result == ExportResult::Written) {

@@ -1,9 +1,8 @@
 #include "updates/checkupdates.h"
 #include "ui_checkupdates.h"
 
-#include "kit/screenfit.h"
+#include "kit/form.h"
 #include "kit/texttable.h"
-#include "kit/theme.h"
 #include "updates/loadersteps.h"
 #include "updates/updatecheck.h"
 
@@ -22,13 +21,11 @@ const texttable::Table kTexts{
 CheckUpdates::CheckUpdates(UpdateCheck &check, QWidget *parent)
     : QDialog(parent), ui(new Ui::CheckUpdates), check(check)
 {
-    setStyleSheet(theme::darkTheme());
-    ui->setupUi(this);
+    form::build(this, *ui);
     connect(&check, &UpdateCheck::stepped, this, &CheckUpdates::showStep);
     connect(&check, &UpdateCheck::decided, this, &CheckUpdates::showVerdict);
     check.open();
     texttable::apply(this, kTexts, check.language());
-    screenfit::fit(this);
 }
 
 CheckUpdates::~CheckUpdates()

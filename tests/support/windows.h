@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 // The window's child of that object name; a missing one ends the test run.
 template <typename T = QWidget> T *child(const QObject *window, const char *name)
 {
@@ -57,6 +59,8 @@ public:
 protected:
     std::unique_ptr<WorkingFolder> folder;
     QStringList boxes, answers, folders, files, dialogs;
+    // Looks at each dialog while it is open, before it is closed.
+    std::function<void(QDialog *)> inspect;
     QString path() const { return folder->dir.path(); }
     bool closing = true;
 
@@ -87,7 +91,13 @@ private:
             QDialog *dialog = chooser; // accept() is public as a QDialog's
             name->text().isEmpty() ? dialog->reject() : dialog->accept();
         } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+            // Looked at already: an inspection waiting for the window manager polls again.
+            if (dialog->property("seen").toBool())
+                return;
+            dialog->setProperty("seen", true);
             dialogs << QString::fromLatin1(dialog->metaObject()->className());
+            if (inspect)
+                inspect(dialog);
             dialog->reject();
         }
     }
@@ -100,6 +110,7 @@ private slots:
         folder = std::make_unique<WorkingFolder>();
         for (QStringList *list : {&boxes, &answers, &folders, &files, &dialogs})
             list->clear();
+        inspect = nullptr;
         closing = true;
         start();
     }
