@@ -1,7 +1,6 @@
-#include "app/notifier.h"
 #include "app/program.h"
+#include "app/shell.h"
 #include "app/singleinstance.h"
-#include "app/tray.h"
 #include "kit/desktop.h"
 #include "kit/qttranslation.h"
 
@@ -18,19 +17,15 @@ int main(int argc, char *argv[])
         return 0;
     // With the window hidden Tivora runs on; it quits from File > Exit, the tray or a close.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Qt's own dialogs and menus speak the language the windows read.
-    if (const auto language = settingsfiles::readLanguage(std::nullopt))
-        qttranslation::use(*language);
 
     Program program;
-    MainWindow window(program.objects());
-    QObject::connect(&window, &MainWindow::quitting, &app, &QCoreApplication::quit);
-    QObject::connect(&single, &SingleInstance::showRequested, &window, &MainWindow::bringToFront);
+    // Qt's own dialogs and menus speak the language the windows read.
+    if (const auto language = program.language())
+        qttranslation::use(*language);
+    Shell shell(program);
+    QObject::connect(&shell, &Shell::quitting, &app, &QCoreApplication::quit);
+    QObject::connect(&single, &SingleInstance::showRequested, &shell, &Shell::bringToFront);
     // At login it starts in the background, its window hidden until asked for.
-    if (!QApplication::arguments().contains(QStringLiteral("--background")))
-        window.show();
-    Tray tray(program.alarms, window);
-    Notifier notifier(program.alarms, window);
-    program.alarms.start();
+    shell.start(QApplication::arguments().contains(QStringLiteral("--background")));
     return app.exec();
 }

@@ -1,81 +1,44 @@
 #include "app/notifier.h"
 
 #include "alarm/alarmlist.h"
-#include "alarm/mainwindow.h"
+#include "alarm/alarmnames.h"
+#include "app/notices.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
+#include <QWidget>
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.Notifications");
-const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const Bilingual kStop{"Stop", "Stopp"};
-
-QDBusMessage call(const QString &method)
-{
-    return QDBusMessage::createMethodCall(kService, kPath, kService, method);
-}
 
 } // namespace
 
-Notifier::Notifier(AlarmList &alarms, MainWindow &window) : alarms(alarms), window(window)
+Notifier::Notifier(AlarmList &alarms, std::optional<Language> language, const QWidget &window,
+                   Notices &notices)
+    : alarms(alarms), language(language), window(window), notices(notices)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return;
-    bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this,
-                SLOT(actionInvoked(uint, QString)));
     connect(&alarms, &AlarmList::rang, this, &Notifier::notify);
-    connect(&alarms, &AlarmList::ended, this, &Notifier::withdraw);
+    connect(&alarms, &AlarmList::ended, this,
+            [this](Alarm *alarm) { this->notices.withdraw(quintptr(alarm)); });
+    connect(&notices, &Notices::answered, this, &Notifier::answer);
 }
 
 void Notifier::notify(Alarm *alarm)
 {
     if (window.isVisible() && !window.isMinimized())
         return;
-    const Language language = window.shownLanguage().value_or(Language::English);
-    QDBusMessage notify = call(QStringLiteral("Notify"));
-    // Critical, and never expiring: it stays until the ring is answered.
-    notify << QStringLiteral("Tivora") << uint(0) << QStringLiteral("com.quorvane.Tivora")
-           << window.alarmName(*alarm) << alarm->description()
-           << QStringList{QStringLiteral("snooze"), window.snoozeText(*alarm),
-                          QStringLiteral("stop"), kStop.in(language)}
-           << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}} << 0;
-    auto *reply =
-        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);
-    connect(reply, &QDBusPendingCallWatcher::finished, this, [this, reply, alarm] {
-        const QDBusPendingReply<uint> id = *reply;
-        reply->deleteLater();
-        if (id.isError())
-            return;
-        shown.insert(id.value(), alarm);
-        // Answered in the box before the service replied.
-        if (!alarms.ringing().contains(alarm))
-            withdraw(alarm);
-    });
+    const Language shown = language.value_or(Language::English);
+    notices.show(quintptr(alarm), alarmnames::name(*alarm, language), alarm->description(),
+                 {{QStringLiteral("snooze"), alarmnames::snooze(*alarm, shown)},
+                  {QStringLiteral("stop"), kStop.in(shown)}});
 }
 
-void Notifier::withdraw(Alarm *alarm)
+void Notifier::answer(quintptr key, const QString &action)
 {
-    const uint id = shown.key(alarm, 0);
-    if (id == 0)
-        return;
-    shown.remove(id);
-    QDBusMessage close = call(QStringLiteral("CloseNotification"));
-    close << id;
-    QDBusConnection::sessionBus().asyncCall(close);
-}
-
-void Notifier::actionInvoked(uint id, const QString &action)
-{
-    Alarm *alarm = shown.value(id);
-    if (!alarm || !alarms.ringing().contains(alarm))
-        return;
-    if (action == QLatin1String("snooze"))
-        alarms.snooze(*alarm);
+    auto *alarm = reinterpret_cast<Alarm *>(key);
+    if (action.isEmpty())
+        emit showRequested();
+    else if (action == QLatin1String("snooze"))
+        alarms.snooze(alarm);
     else
-        alarms.stop(*alarm);
+        alarms.stop(alarm);
 }

@@ -1,32 +1,36 @@
 #pragma once
 
-#include <QHash>
+#include "kit/bilingual.h"
+
 #include <QObject>
+
+#include <optional>
 
 class Alarm;
 class AlarmList;
-class MainWindow;
+class Notices;
+class QWidget;
 
-// Shows each ring as a desktop notification (the freedesktop service on the session bus) while
-// the main window is hidden or minimized, named after its alarm, with Snooze and Stop; an answer
-// there ends that ring everywhere, and a ring answered elsewhere withdraws it. Without a bus or
-// a service: nothing.
+// Shows each ring as a desktop notice while the window is hidden or minimized, named after its
+// alarm, with Snooze and Stop; an answer there ends that ring everywhere, and a ring answered
+// elsewhere withdraws it. A click on the notice itself asks for the window.
 class Notifier : public QObject
 {
     Q_OBJECT
 
 public:
-    Notifier(AlarmList &alarms, MainWindow &window);
+    Notifier(AlarmList &alarms, std::optional<Language> language, const QWidget &window,
+             Notices &notices);
 
-private slots:
-    void actionInvoked(uint id, const QString &action);
+signals:
+    void showRequested();
 
 private:
     void notify(Alarm *alarm);
-    void withdraw(Alarm *alarm);
+    void answer(quintptr key, const QString &action);
 
     AlarmList &alarms;
-    MainWindow &window;
-    // The shown notifications' ids and their alarms.
-    QHash<uint, Alarm *> shown;
+    const std::optional<Language> language;
+    const QWidget &window;
+    Notices &notices;
 };

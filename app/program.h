@@ -9,8 +9,8 @@
 #include "updates/updatecheck.h"
 
 // What the program makes once at start, from the settings files in the working folder, and
-// keeps for its whole run outside any window: the alarms with their sound, and what the dialogs
-// keep between their openings.
+// keeps for its whole run outside any window: the alarms with their sound, what the dialogs
+// keep between their openings, and the language file as it was read at start.
 struct Program
 {
     explicit Program(AlarmList::Clock clock = {}, MonotonicClock monotonic = monotonicMilliseconds,
@@ -21,8 +21,15 @@ struct Program
         alarms.setDefaultSound(preferences.storedSound);
         sound.follow(alarms, preferences.volume);
     }
-    MainWindow::Objects objects() { return {alarms, preferences, stopwatch, updates, articles}; }
+    MainWindow::Objects objects() { return {alarms, preferences, languageCode}; }
+    // The language the windows read at start speak, and with them the tray and the desktop's
+    // notifications; none when the file names none.
+    std::optional<Language> language() const
+    {
+        return languageCode ? languageOf(*languageCode) : std::nullopt;
+    }
 
+    const std::optional<int> languageCode = settingsfiles::readLanguageCode();
     const settingsfiles::Preferences preferences = settingsfiles::readPreferences();
     AlarmList alarms;
     AlarmSound sound;

@@ -1,9 +1,7 @@
 #include "app/tray.h"
 
 #include "alarm/alarmlist.h"
-#include "alarm/mainwindow.h"
-
-#include <QEvent>
+#include "alarm/alarmnames.h"
 
 namespace {
 
@@ -13,45 +11,29 @@ const Bilingual kStopRinging{"Stop %1", "Stopp %1"};
 
 } // namespace
 
-Tray::Tray(AlarmList &alarms, MainWindow &window)
-    : alarms(alarms), window(window), icon(window.windowIcon())
+Tray::Tray(AlarmList &alarms, std::optional<Language> language, const QIcon &icon)
+    : alarms(alarms), m_icon(icon)
 {
-    icon.setToolTip(QStringLiteral("Tivora"));
-    icon.setContextMenu(&menu);
-    connect(&icon, &QSystemTrayIcon::activated, this,
+    m_icon.setToolTip(QStringLiteral("Tivora"));
+    m_icon.setContextMenu(&menu);
+    connect(&m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
                 if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
-                    this->window.bringToFront();
+                    emit showRequested();
             });
-    // The menu takes the window's language each time it opens.
-    connect(&menu, &QMenu::aboutToShow, this, [this] {
-        const Language language = this->window.shownLanguage().value_or(Language::English);
+    // Made as it opens, naming each alarm that rings now.
+    connect(&menu, &QMenu::aboutToShow, this, [this, language] {
+        const Language shown = language.value_or(Language::English);
         menu.clear();
-        // Each alarm that rings now, by its name and time.
-        for (Alarm *alarm : this->alarms.ringing()) {
-            menu.addAction(kStopRinging.in(language).arg(this->window.alarmName(*alarm)), this,
-                           [this, alarm] {
-                               if (this->alarms.ringing().contains(alarm))
-                                   this->alarms.stop(*alarm);
-                           });
-        }
-        menu.addAction(kShow.in(language), &this->window, &MainWindow::bringToFront);
-        menu.addAction(kQuit.in(language), &this->window, &MainWindow::quit);
+        for (Alarm *alarm : this->alarms.ringing())
+            menu.addAction(kStopRinging.in(shown).arg(alarmnames::name(*alarm, language)), this,
+                           [this, alarm] { this->alarms.stop(alarm); });
+        menu.addAction(kShow.in(shown), this, &Tray::showRequested);
+        menu.addAction(kQuit.in(shown), this, &Tray::quitRequested);
     });
-    window.installEventFilter(this);
-    follow();
 }
 
-bool Tray::eventFilter(QObject *, QEvent *event)
+void Tray::setBackground(bool background)
 {
-    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
-        follow();
-    return false;
-}
-
-void Tray::follow()
-{
-    const bool background = window.isHidden();
-    alarms.setClockShown(!background);
-    icon.setVisible(background && QSystemTrayIcon::isSystemTrayAvailable());
+    m_icon.setVisible(background && QSystemTrayIcon::isSystemTrayAvailable());
 }

@@ -1,31 +1,35 @@
 #pragma once
 
+#include "kit/bilingual.h"
+
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 
-class AlarmList;
-class MainWindow;
+#include <optional>
 
-// While the main window is hidden Tivora runs in the background: the alarms sleep until one is
-// due instead of ticking each second, and where the desktop has a system tray an icon there
-// shows the window (a click, or its menu), stops a ringing alarm named in its menu, or quits
-// (through the window's question).
+class AlarmList;
+
+// Tivora's icon in the desktop's system tray while it runs in the background, where the desktop
+// has a tray: a click or its menu asks for the window, its menu stops a ringing alarm named
+// there, or asks to quit.
 class Tray : public QObject
 {
     Q_OBJECT
 
 public:
-    Tray(AlarmList &alarms, MainWindow &window);
+    Tray(AlarmList &alarms, std::optional<Language> language, const QIcon &icon);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Shown while Tivora runs in the background.
+    void setBackground(bool background);
+    QSystemTrayIcon &icon() { return m_icon; }
+
+signals:
+    void showRequested();
+    void quitRequested();
 
 private:
-    void follow();
-
     AlarmList &alarms;
-    MainWindow &window;
-    QSystemTrayIcon icon;
+    QSystemTrayIcon m_icon;
     QMenu menu;
 };

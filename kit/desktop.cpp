@@ -1,13 +1,7 @@
 #include "kit/desktop.h"
 
-#include "kit/textfile.h"
-
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <iterator>
@@ -31,47 +25,4 @@ void desktop::prepare()
     if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR_ROUNDING_POLICY"))
         QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
             Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-}
-
-namespace {
-
-// A path as one argument of a desktop entry's Exec line: quoted, with its reserved characters
-// escaped.
-QString execArgument(QString path)
-{
-    for (const char *special : {"\\", "\"", "`", "$"})
-        path.replace(QLatin1String(special), QLatin1String("\\") + QLatin1String(special));
-    return QLatin1Char('"') + path + QLatin1Char('"');
-}
-
-QString autostartPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/autostart/tivora.desktop");
-}
-
-} // namespace
-
-bool desktop::startsAtLogin()
-{
-    return QFileInfo(autostartPath()).isFile();
-}
-
-bool desktop::setStartAtLogin(bool on)
-{
-    const QString path = autostartPath();
-    if (!on)
-        return !QFile::exists(path) || QFile::remove(path);
-    const QString entry =
-        QStringLiteral("[Desktop Entry]\n"
-                       "Type=Application\n"
-                       "Name=Tivora\n"
-                       "Comment=Rings the alarm kept in Tivora\n"
-                       "Exec=%1 --background\n"
-                       "Path=%2\n"
-                       "Icon=com.quorvane.Tivora\n"
-                       "Terminal=false\n"
-                       "X-GNOME-Autostart-enabled=true\n")
-            .arg(execArgument(QCoreApplication::applicationFilePath()), QDir::currentPath());
-    return QDir().mkpath(QFileInfo(path).path()) && textfile::writeAtomically(path, entry.toUtf8());
 }

@@ -6,7 +6,7 @@
 // With TIVORA_XVFB_PID set (scripts/with-x) it also counts the X server's time.
 
 #include "app/program.h"
-#include "app/tray.h"
+#include "app/shell.h"
 #include "kit/desktop.h"
 
 #include <QApplication>
@@ -246,7 +246,8 @@ int main(int argc, char *argv[])
     std::vector<Figures> all;
     {
         Program program;
-        MainWindow window(program.objects());
+        Shell shell(program);
+        MainWindow &window = shell.window();
         window.show();
         program.alarms.start();
         auto *clock = window.findChild<QLabel *>(QStringLiteral("lblClock"));
@@ -260,7 +261,6 @@ int main(int argc, char *argv[])
         const QTime now = QTime::currentTime();
         program.alarms.at(0).setTime(now.addSecs(-3600));
         program.alarms.at(0).setArmed(true);
-        Tray tray(program.alarms, window);
         window.hide();
         all.push_back(measure("hidden, armed", clock, windowSeconds));
         print(all.back());

@@ -3,6 +3,7 @@
 // the five dialogs opened and closed in turn, update checks against a
 // loopback server. A leak shows as memory growing with the hour.
 #include "app/program.h"
+#include "app/shell.h"
 #include "kit/desktop.h"
 
 #include "loopbackserver.h"
@@ -75,9 +76,9 @@ int main(int argc, char **argv)
     programdriver::DialogCloser closer(true);
     Program program([] { return simulatedNow; }, monotonicMilliseconds,
                     server.url(QStringLiteral("/200/0/0/23")));
-    auto window = std::make_unique<MainWindow>(program.objects());
-    window->show();
-    program.alarms.start();
+    auto shell = std::make_unique<Shell>(program);
+    MainWindow *window = &shell->window();
+    shell->start(false);
     runEvents(500);
     const double startMiB = residentMiB();
 
@@ -115,7 +116,7 @@ int main(int argc, char **argv)
     const double warmMiB = checkpoints.front();
     const int requests = server.requests();
     const QString mesa = mesaLibraries();
-    window.reset();
+    shell.reset();
 
     const double change = 100.0 * (endMiB - startMiB) / startMiB;
     const double warmChange = 100.0 * (endMiB - warmMiB) / warmMiB;

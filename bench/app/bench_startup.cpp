@@ -2,9 +2,8 @@
 // and the resident memory right after it. Run without arguments; the program
 // re-runs itself as the measured child, on the offscreen platform unless
 // QT_QPA_PLATFORM names another.
-#include "app/notifier.h"
 #include "app/program.h"
-#include "app/tray.h"
+#include "app/shell.h"
 #include "kit/desktop.h"
 #include "resident.h"
 
@@ -52,14 +51,11 @@ int child(int argc, char **argv)
     desktop::prepare();
     QApplication app(argc, argv);
     Program program;
-    MainWindow window(program.objects());
-    FirstPaint watcher;
-    window.installEventFilter(&watcher);
     // As the program starts: with its tray icon and its notifications on the session bus.
-    Tray tray(program.alarms, window);
-    Notifier notifier(program.alarms, window);
-    window.show();
-    program.alarms.start();
+    Shell shell(program);
+    FirstPaint watcher;
+    shell.window().installEventFilter(&watcher);
+    shell.start(false);
     return app.exec();
 }
 

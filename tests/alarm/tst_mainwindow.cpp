@@ -1,3 +1,5 @@
+#include "app/shell.h"
+
 #include "windows.h"
 
 #include <QAction>
@@ -27,24 +29,26 @@ class TestMainWindow : public WindowTest
     Q_OBJECT
 
     std::unique_ptr<Program> program;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Shell> shell;
+    MainWindow *window = nullptr;
     std::unique_ptr<QSignalSpy> rings; // with sound or silent, as each ring starts
     const QString sink = qEnvironmentVariable("TIVORA_TEST_SINK");
 
     void stop() override
     {
-        window.reset();
+        shell.reset();
         program.reset();
     }
     void open(const QDateTime &now, const QByteArray &language = "1", const QTime &alarm = {})
     {
         fakeNow = now;
         putSettings("lang", language.isNull() ? "-" : language);
-        window.reset();
+        shell.reset();
         program.reset();
         program = makeProgram([] { return fakeNow; });
         rings = std::make_unique<QSignalSpy>(&program->alarms, &AlarmList::rang);
-        window = std::make_unique<MainWindow>(program->objects());
+        shell = std::make_unique<Shell>(*program);
+        window = &shell->window();
         window->show();
         program->alarms.start();
         if (alarm.isValid())
@@ -78,15 +82,15 @@ class TestMainWindow : public WindowTest
     }
     void arm(const QTime &time)
     {
-        child<QTimeEdit>(window.get(), "teSetTime")->setTime(time);
-        child<QRadioButton>(window.get(), "rbtnAlarmActive")->click();
+        child<QTimeEdit>(window, "teSetTime")->setTime(time);
+        child<QRadioButton>(window, "rbtnAlarmActive")->click();
     }
     AlarmSound *sound() const { return &program->sound; }
     // The list's rows, one per line.
     QString rows() const
     {
         QStringList all;
-        auto *list = child<QListWidget>(window.get(), "lwAlarms");
+        auto *list = child<QListWidget>(window, "lwAlarms");
         for (int row = 0; row < list->count(); ++row)
             all << list->item(row)->text();
         return all.join(QLatin1Char('\n'));
@@ -95,13 +99,13 @@ class TestMainWindow : public WindowTest
     void setDays(const QString &days)
     {
         for (int day = 1; day <= 7; ++day) {
-            auto *toggle = child<QAbstractButton>(window.get(),
-                                                  qPrintable(QStringLiteral("tbDay%1").arg(day)));
+            auto *toggle =
+                child<QAbstractButton>(window, qPrintable(QStringLiteral("tbDay%1").arg(day)));
             if (toggle->isChecked() != days.contains(QString::number(day)))
                 toggle->click();
         }
     }
-    QString show(const QString &names) const { return shown(window.get(), names); }
+    QString show(const QString &names) const { return shown(window, names); }
     // The loudest sample (0 to 1) the test sound server's sink plays in the next second.
     double peakOfNextSecond() const
     {
@@ -121,7 +125,7 @@ private slots:
     void ringsOnceWhileItsBoxTicks()
     {
         open(may1(7, 29, 59, 900), "1", QTime(7, 30));
-        child<QPlainTextEdit>(window.get(), "pteDescription")->setPlainText(QStringLiteral("Bus"));
+        child<QPlainTextEdit>(window, "pteDescription")->setPlainText(QStringLiteral("Bus"));
         bool playing = false, wideEnough = false;
         ring(may1(7, 30, 0, 1), [&] {
             // The window manager shows the whole reason beside its own buttons.
@@ -143,7 +147,7 @@ private slots:
     void ringsSilentlyAfterASuspendAndSnoozes()
     {
         open(may1(6, 40, 0), "2", QTime(7, 30));
-        child<QSpinBox>(window.get(), "sbSnooze")->setValue(2);
+        child<QSpinBox>(window, "sbSnooze")->setValue(2);
         answers = QStringList{"Slumre 2 minutter", "btnSnooze", "OK"};
         tick(may1(6, 45, 0));
         tick(may1(7, 45, 0));
@@ -166,10 +170,10 @@ private slots:
         putSettings("sa", "/stored.mp3");
         open(may1(6, 0, 0), "2", QTime(7, 0));
         QCOMPARE(show("tbFilePath"), QStringLiteral("/stored.mp3")); // the settings' sound
-        child<QComboBox>(window.get(), "cbReason")->setCurrentIndex(1);
-        child<QPlainTextEdit>(window.get(), "pteDescription")->setPlainText(description);
+        child<QComboBox>(window, "cbReason")->setCurrentIndex(1);
+        child<QPlainTextEdit>(window, "pteDescription")->setPlainText(description);
         files << chosen;
-        child<QAbstractButton>(window.get(), "btnOpenFile")->click();
+        child<QAbstractButton>(window, "btnOpenFile")->click();
         QTRY_VERIFY(alarmfile::read().value(0).sound == chosen);
         open(may1(6, 59, 59), "2");
         QCOMPARE(show(kAlarmFields + " tbFilePath"),
@@ -181,7 +185,7 @@ private slots:
         QTRY_COMPARE(show("lblAlarmStatus"), QStringLiteral("Alarmen ble ikke lagret"));
         // Quitting now would lose it: Tivora asks first.
         answers = QStringList{"Nei"};
-        child<QAction>(window.get(), "actionExit")->trigger();
+        child<QAction>(window, "actionExit")->trigger();
         QCOMPARE(boxes.last(), QStringLiteral("Tivora|Alarmen kunne ikke lagres og går tapt når "
                                               "Tivora avsluttes. Avslutte likevel?"));
         QVERIFY(!QFile::exists(QStringLiteral("data")) &&
@@ -195,14 +199,14 @@ private slots:
     void keepsSeveralAlarms()
     {
         open(may1(6, 0, 0), "2", QTime(7, 0)); // a Wednesday
-        QApplication::setActiveWindow(window.get());
-        auto *list = child<QListWidget>(window.get(), "lwAlarms");
-        QVERIFY(!child(window.get(), "btnDeleteAlarm")->isEnabled());
+        QApplication::setActiveWindow(window);
+        auto *list = child<QListWidget>(window, "lwAlarms");
+        QVERIFY(!child(window, "btnDeleteAlarm")->isEnabled());
         setDays("12345");
         QCOMPARE(show("lblNextAlarm"), QStringLiteral("Neste alarm: ons. 07:00, Vekkerklokke"));
         // Tab goes from the time through the days, Monday first in Norwegian, to the reason.
         QStringList tabs;
-        auto *time = child<QTimeEdit>(window.get(), "teSetTime");
+        auto *time = child<QTimeEdit>(window, "teSetTime");
         time->setFocus();
         time->setSelectedSection(QDateTimeEdit::SecondSection); // Tab leaves from its last part
         for (int tab = 0; tab < 8; ++tab) {
@@ -212,14 +216,14 @@ private slots:
         QCOMPARE(tabs.join(QLatin1Char(' ')),
                  QStringLiteral("tbDay1 tbDay2 tbDay3 tbDay4 tbDay5 tbDay6 tbDay7 cbReason"));
         const auto add = [&](const QByteArray &typed, const QString &days) {
-            child<QAbstractButton>(window.get(), "btnNewAlarm")->click();
-            QCOMPARE(QApplication::focusWidget(), child(window.get(), "teSetTime"));
+            child<QAbstractButton>(window, "btnNewAlarm")->click();
+            QCOMPARE(QApplication::focusWidget(), child(window, "teSetTime"));
             QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
             setDays(days);
-            child<QRadioButton>(window.get(), "rbtnAlarmActive")->click();
+            child<QRadioButton>(window, "rbtnAlarmActive")->click();
         };
         add("0900", "6");
-        child<QComboBox>(window.get(), "cbReason")->setCurrentIndex(1);
+        child<QComboBox>(window, "cbReason")->setCurrentIndex(1);
         add("060030", "");
         QCOMPARE(rows(), QStringLiteral("07:00:00  ·  man.-fre.  ·  Vekkerklokke  ·  På\n"
                                         "09:00:00  ·  lør.  ·  Påminnelse  ·  På\n"
@@ -232,15 +236,15 @@ private slots:
         QVERIFY(rows().endsWith(QStringLiteral("Én gang  ·  Vekkerklokke  ·  Av")));
         QCOMPARE(show("lblNextAlarm"), QStringLiteral("Neste alarm: ons. 07:00, Vekkerklokke"));
         // Enter on a row goes on to its form.
-        QApplication::setActiveWindow(window.get());
+        QApplication::setActiveWindow(window);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Up);
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), child(window.get(), "teSetTime"));
+        QCOMPARE(QApplication::focusWidget(), child(window, "teSetTime"));
         QCOMPARE(show(kAlarmFields + " tbDay6 tbDay7"),
                  QStringLiteral("09:00:00|Påminnelse||x|-|x|-"));
         open(may1(6, 1, 0), "2");
-        list = child<QListWidget>(window.get(), "lwAlarms");
+        list = child<QListWidget>(window, "lwAlarms");
         QCOMPARE(rows().count(QLatin1Char('\n')), 2);
         QCOMPARE(show(kAlarmFields + " tbDay1 tbDay7"),
                  QStringLiteral("07:00:00|Vekkerklokke||x|-|x|-"));
@@ -262,9 +266,9 @@ private slots:
     void twoBoxesOneSound()
     {
         open(may1(7, 29, 0), "1", QTime(7, 30));
-        child<QAbstractButton>(window.get(), "btnNewAlarm")->click();
+        child<QAbstractButton>(window, "btnNewAlarm")->click();
         arm(QTime(7, 30));
-        child<QSpinBox>(window.get(), "sbSnooze")->setValue(7);
+        child<QSpinBox>(window, "sbSnooze")->setValue(7);
         const auto open = [] {
             QList<QMessageBox *> all;
             for (QWidget *widget : QApplication::topLevelWidgets())
@@ -294,16 +298,16 @@ private slots:
     {
         putSettings("tooltips", "0");
         open(may1(7, 0, 0));
-        QVERIFY(child(window.get(), "lblClock")->toolTip().isEmpty());
+        QVERIFY(child(window, "lblClock")->toolTip().isEmpty());
         fakeNow = may1(7, 0, 9); // the clock's own timer shows it
         QTRY_COMPARE(show("lblClock"), QStringLiteral("07:00:09"));
-        QApplication::setActiveWindow(window.get());
-        auto *description = child<QPlainTextEdit>(window.get(), "pteDescription");
+        QApplication::setActiveWindow(window);
+        auto *description = child<QPlainTextEdit>(window, "pteDescription");
         description->setFocus();
         QTest::keyClick(description, Qt::Key_Tab); // moves on, types no tab
         QVERIFY(description->toPlainText().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), child(window.get(), "btnOpenFile"));
-        QSignalSpy quitting(window.get(), &MainWindow::quitting);
+        QCOMPARE(QApplication::focusWidget(), child(window, "btnOpenFile"));
+        QSignalSpy quitting(shell.get(), &Shell::quitting);
         QVERIFY(window->close()); // not armed: it quits
         QCOMPARE(quitting.count(), 1);
         arm(QTime(7, 30));
@@ -313,9 +317,9 @@ private slots:
             window->show();
             QVERIFY(!window->close() && window->isHidden());
         }
-        child<QAction>(window.get(), "actionExit")->trigger();
+        child<QAction>(window, "actionExit")->trigger();
         QCOMPARE(quitting.count(), 1);
-        child<QAction>(window.get(), "actionExit")->trigger();
+        child<QAction>(window, "actionExit")->trigger();
         QCOMPARE(quitting.count(), 2);
         const QString quit = QStringLiteral(
             "Tivora|The alarm at 07:30:00 will not ring while Tivora is closed. Quit anyway?");

@@ -1,0 +1,93 @@
+#include "app/notices.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+
+QDBusMessage call(const QString &method)
+{
+    return QDBusMessage::createMethodCall(kService, kPath, kService, method);
+}
+
+// The freedesktop notification service on the session bus. Without a bus, or a service on it,
+// nothing shows.
+class FreedesktopNotices : public Notices
+{
+    Q_OBJECT
+
+public:
+    FreedesktopNotices()
+    {
+        QDBusConnection::sessionBus().connect(kService, kPath, kService,
+                                              QStringLiteral("ActionInvoked"), this,
+                                              SLOT(actionInvoked(uint, QString)));
+    }
+
+    void show(quintptr key, const QString &title, const QString &text,
+              const QVector<Action> &actions) override
+    {
+        QStringList pairs;
+        for (const Action &action : actions)
+            pairs << action.key << action.label;
+        QDBusMessage notify = call(QStringLiteral("Notify"));
+        // Critical, and never expiring: it stays until it is answered.
+        notify << QStringLiteral("Tivora") << uint(0) << QStringLiteral("com.quorvane.Tivora")
+               << title << text << pairs
+               << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}} << 0;
+        pending.insert(key);
+        auto *reply =
+            new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);
+        connect(reply, &QDBusPendingCallWatcher::finished, this, [this, reply, key] {
+            const QDBusPendingReply<uint> id = *reply;
+            reply->deleteLater();
+            if (id.isError())
+                return;
+            shown.insert(id.value(), key);
+            // Withdrawn before the service replied.
+            if (!pending.remove(key))
+                withdraw(key);
+        });
+    }
+
+    void withdraw(quintptr key) override
+    {
+        pending.remove(key);
+        const uint id = shown.key(key, 0);
+        if (id == 0)
+            return;
+        shown.remove(id);
+        QDBusMessage close = call(QStringLiteral("CloseNotification"));
+        close << id;
+        QDBusConnection::sessionBus().asyncCall(close);
+    }
+
+private slots:
+    void actionInvoked(uint id, const QString &action)
+    {
+        if (const quintptr key = shown.value(id, 0))
+            emit answered(key, action);
+    }
+
+private:
+    // The keys shown, by the service's ids, and those whose id has not come yet.
+    QHash<uint, quintptr> shown;
+    QSet<quintptr> pending;
+};
+
+} // namespace
+
+std::unique_ptr<Notices> Notices::make(QSystemTrayIcon &)
+{
+    return std::make_unique<FreedesktopNotices>();
+}
+
+#include "notices_freedesktop.moc"
