@@ -1,4 +1,5 @@
 #include "alarm/alarmlist.h"
+#include "alarm/timerwakeup.h"
 
 #include "folder.h"
 
@@ -346,10 +347,20 @@ private slots:
         QTRY_COMPARE(ticked.last().value(0).toDateTime(), may(1, 7, 39, 1));
     }
     // With no clock shown it sleeps until a ring is due, not waking each second, and still
-    // rings on time; shown again, it ticks each second.
+    // rings on time; shown again, it ticks each second. So on the platform's own wake-up and on
+    // the portable one.
+    void sleepsUntilItRings_data()
+    {
+        QTest::addColumn<bool>("portable");
+        QTest::newRow("the platform's wake-up") << false;
+        QTest::newRow("the portable wake-up") << true;
+    }
     void sleepsUntilItRings()
     {
-        AlarmList alarms; // on the system's clock
+        QFETCH(bool, portable);
+        // On the system's clock.
+        AlarmList alarms(alarmfile::kPath, {},
+                         portable ? std::make_unique<TimerWakeUp>() : WakeUp::make());
         QSignalSpy ticked(&alarms, &AlarmList::ticked), rang(&alarms, &AlarmList::rang);
         alarms.setClockShown(false);
         alarms.start();
