@@ -3,9 +3,11 @@
 #include "alarm/initext.h"
 #include "kit/textfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QSettings>
+#include <QTextCodec>
 
 #include <algorithm>
 
@@ -14,6 +16,7 @@ namespace alarmfile {
 namespace {
 
 const QString kList = QStringLiteral("alarms");
+const QString kProgram = QStringLiteral("program");
 const QString kSize = QStringLiteral("size");
 const QString kTime = QStringLiteral("time");
 const QString kReason = QStringLiteral("reason");
@@ -22,14 +25,8 @@ const QString kArmed = QStringLiteral("armed");
 const QString kSound = QStringLiteral("sound");
 const QString kDays = QStringLiteral("days");
 const QString kSnooze = QStringLiteral("snooze");
+const QString kToldAboutBackground = QStringLiteral("toldAboutBackground");
 const QString kTimeFormat = QStringLiteral("hh:mm:ss");
-
-std::optional<QString> text(const QSettings &file, const QString &key)
-{
-    const QVariant value = file.value(key);
-    return value.type() == QVariant::String ? std::optional<QString>(value.toString())
-                                            : std::nullopt;
-}
 
 std::optional<int> number(const QSettings &file, const QString &key)
 {
@@ -38,66 +35,158 @@ std::optional<int> number(const QSettings &file, const QString &key)
     return isNumber ? std::optional<int>(value) : std::nullopt;
 }
 
-// The alarm in the file's current group.
-AlarmSettings readOne(const QSettings &file)
+// Reads the alarm in the file's current group, whose keys the file writes after prefix ("1\\"),
+// and notes each value it holds that cannot be read.
+class AlarmReader
 {
-    AlarmSettings alarm;
-    const QTime time = QTime::fromString(file.value(kTime).toString(), kTimeFormat);
-    if (time.isValid())
-        alarm.time = time;
-    const int reason = number(file, kReason).value_or(alarm.reason);
-    if (reason >= 0 && reason < AlarmSettings::kReasons)
-        alarm.reason = reason;
-    alarm.description = text(file, kDescription).value_or(QString());
-    const QString armed = file.value(kArmed).toString();
-    if (armed == QLatin1String("true") || armed == QLatin1String("false"))
-        alarm.armed = armed == QLatin1String("true");
-    alarm.sound = text(file, kSound).value_or(QString());
-    if (const auto days = text(file, kDays))
-        alarm.days = days::fromText(*days).value_or(alarm.days);
-    const int snooze = number(file, kSnooze).value_or(alarm.snoozeMinutes);
-    if (snooze >= AlarmSettings::kMinSnoozeMinutes && snooze <= AlarmSettings::kMaxSnoozeMinutes)
-        alarm.snoozeMinutes = snooze;
-    return alarm;
+public:
+    AlarmReader(const QSettings &file, const QString &prefix, QStringList &unreadable)
+        : file(file), prefix(prefix), unreadable(unreadable)
+    {
+    }
+
+    AlarmSettings read()
+    {
+        AlarmSettings alarm;
+        if (const auto time = text(kTime)) {
+            const QTime read = QTime::fromString(*time, kTimeFormat);
+            check(kTime, read.isValid(), [&] { alarm.time = read; });
+        }
+        if (const auto days = text(kDays)) {
+            const auto read = days::fromText(*days);
+            check(kDays, read.has_value(), [&] { alarm.days = *read; });
+        }
+        if (file.contains(kReason)) {
+            const int reason = number(file, kReason).value_or(-1);
+            check(kReason, reason >= 0 && reason < AlarmSettings::kReasons,
+                  [&] { alarm.reason = reason; });
+        }
+        if (const auto description = text(kDescription))
+            alarm.description = *description;
+        if (const auto armed = text(kArmed)) {
+            check(kArmed, *armed == QLatin1String("true") || *armed == QLatin1String("false"),
+                  [&] { alarm.armed = *armed == QLatin1String("true"); });
+        }
+        if (const auto sound = text(kSound))
+            alarm.sound = *sound;
+        if (file.contains(kSnooze)) {
+            const int snooze = number(file, kSnooze).value_or(0);
+            check(kSnooze,
+                  snooze >= AlarmSettings::kMinSnoozeMinutes &&
+                      snooze <= AlarmSettings::kMaxSnoozeMinutes,
+                  [&] { alarm.snoozeMinutes = snooze; });
+        }
+        // Nobody set it for midnight: an alarm whose time is lost does not ring then.
+        if (timeLost && alarm.armed)
+            alarm.armed = false;
+        return alarm;
+    }
+
+private:
+    // The key's text; a value QSettings reads as a list (for a comma) or as nothing (for a
+    // typed value it does not know) cannot be read, and neither can a key the file lacks.
+    std::optional<QString> text(const QString &key)
+    {
+        if (!file.contains(key))
+            return std::nullopt;
+        const QVariant value = file.value(key);
+        const bool isText = value.type() != QVariant::StringList && value.canConvert<QString>();
+        check(key, isText, [] {});
+        return isText ? std::optional<QString>(value.toString()) : std::nullopt;
+    }
+
+    template <typename Take> void check(const QString &key, bool readable, Take take)
+    {
+        if (readable) {
+            take();
+            return;
+        }
+        const QVariant value = file.value(key);
+        unreadable << prefix + key + QLatin1Char('=') +
+                          (value.type() == QVariant::StringList
+                               ? value.toStringList().join(QStringLiteral(", "))
+                               : value.toString());
+        timeLost |= key == kTime;
+    }
+
+    const QSettings &file;
+    const QString prefix;
+    QStringList &unreadable;
+    bool timeLost = false;
+};
+
+// Whether the bytes are UTF-8 text, as the writer writes it.
+bool isText(const QByteArray &bytes)
+{
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && !bytes.contains('\0');
 }
 
 } // namespace
 
-QVector<AlarmSettings> read(const QString &path)
+Contents read(const QString &path)
 {
+    Contents contents;
     // A FIFO at the path would block the start.
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxBytes)
-        return {};
+    if (!info.isFile())
+        return contents;
+    QFile raw(path);
+    if (info.size() > kMaxBytes || !raw.open(QIODevice::ReadOnly)) {
+        contents.damaged = true;
+        return contents;
+    }
+    const QByteArray bytes = raw.readAll();
+    raw.close();
+    if (bytes.trimmed().isEmpty())
+        return contents;
     QSettings file(path, QSettings::IniFormat);
     file.setIniCodec("UTF-8");
-    if (!file.childGroups().contains(kList))
-        return file.allKeys().isEmpty() ? QVector<AlarmSettings>()
-                                        : QVector<AlarmSettings>{readOne(file)};
-    // The alarms the file holds, by their number, up to its size: never more than it holds,
-    // whatever size it claims.
-    file.beginGroup(kList);
-    const int size = number(file, kSize).value_or(0);
-    QVector<int> numbers;
-    const QStringList groups = file.childGroups();
-    for (const QString &group : groups) {
-        bool isNumber = false;
-        const int at = group.toInt(&isNumber);
-        if (isNumber && at >= 1 && at <= size && group == QString::number(at))
-            numbers << at;
+    if (!isText(bytes) || file.status() != QSettings::NoError) {
+        contents.damaged = true;
+        return contents;
     }
-    std::sort(numbers.begin(), numbers.end());
-    numbers.resize(std::min(numbers.size(), kListedAlarms));
-    QVector<AlarmSettings> alarms;
-    for (const int at : qAsConst(numbers)) {
-        file.beginGroup(QString::number(at));
-        alarms << readOne(file);
-        file.endGroup();
+    contents.notes.toldAboutBackground =
+        file.value(kProgram + QLatin1Char('/') + kToldAboutBackground).toString() ==
+        QLatin1String("true");
+    if (!file.childGroups().contains(kList)) {
+        const QStringList keys = file.childKeys();
+        const bool isAlarm = std::any_of(keys.begin(), keys.end(), [](const QString &key) {
+            return QStringList{kTime, kReason, kDescription, kArmed, kSound, kDays, kSnooze}
+                .contains(key);
+        });
+        if (isAlarm)
+            contents.alarms << AlarmReader(file, QString(), contents.unreadable).read();
+    } else {
+        // The alarms the file holds, by their number, up to its size: never more than it holds,
+        // whatever size it claims.
+        file.beginGroup(kList);
+        const int size = number(file, kSize).value_or(0);
+        QVector<int> numbers;
+        const QStringList groups = file.childGroups();
+        for (const QString &group : groups) {
+            bool isNumber = false;
+            const int at = group.toInt(&isNumber);
+            if (isNumber && at >= 1 && at <= size && group == QString::number(at))
+                numbers << at;
+        }
+        std::sort(numbers.begin(), numbers.end());
+        numbers.resize(std::min(numbers.size(), kListedAlarms));
+        for (const int at : qAsConst(numbers)) {
+            const QString group = QString::number(at);
+            file.beginGroup(group);
+            contents.alarms
+                << AlarmReader(file, group + QLatin1Char('\\'), contents.unreadable).read();
+            file.endGroup();
+        }
     }
-    return alarms;
+    // Text, but nothing an alarm is made of.
+    contents.damaged = contents.alarms.isEmpty();
+    return contents;
 }
 
-bool write(const QVector<AlarmSettings> &alarms, const QString &path)
+bool write(const QVector<AlarmSettings> &alarms, const QString &path, const Notes &notes)
 {
     // The program leaves creating the folder to its user.
     if (!QFileInfo(QFileInfo(path).path()).isDir())
@@ -127,8 +216,20 @@ bool write(const QVector<AlarmSettings> &alarms, const QString &path)
     QByteArray ini = '[' + kList.toLatin1() + "]\n";
     for (auto line = lines.cbegin(); line != lines.cend(); ++line)
         ini += line.key().toLatin1().replace('/', '\\') + '=' + line.value() + '\n';
+    // Only once there is something to keep, so a file without notes keeps the bytes it had.
+    if (notes.toldAboutBackground)
+        ini += "\n[" + kProgram.toLatin1() + "]\n" + kToldAboutBackground.toLatin1() + "=true\n";
     // A list too long to be read again would be lost at the next start.
     return ini.size() <= kMaxBytes && textfile::writeAtomically(path, ini);
+}
+
+QString setAside(const QString &path, const QDate &today)
+{
+    const QString base = path + QStringLiteral(".damaged-") + today.toString(Qt::ISODate);
+    QString aside = base;
+    for (int copy = 2; QFileInfo::exists(aside); ++copy)
+        aside = base + QLatin1Char('-') + QString::number(copy);
+    return QFile::rename(path, aside) ? aside : QString();
 }
 
 } // namespace alarmfile

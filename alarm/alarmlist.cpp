@@ -14,9 +14,17 @@ AlarmList::AlarmList(const QString &path, Clock clock, std::unique_ptr<WakeUp> w
     : m_path(path), m_clock(std::move(clock)),
       m_wakeUp(wakeUp ? std::move(wakeUp) : WakeUp::make(m_clock))
 {
-    const QVector<AlarmSettings> kept = alarmfile::read(m_path);
-    for (const AlarmSettings &settings : kept)
+    const alarmfile::Contents kept = alarmfile::read(m_path);
+    for (const AlarmSettings &settings : kept.alarms)
         adopt(std::make_unique<Alarm>(settings));
+    m_notes = kept.notes;
+    if (kept.damaged || !kept.unreadable.isEmpty()) {
+        // Moved aside before anything is written, and what could be read is written at once, so
+        // the next start finds a whole file.
+        m_unread = Unread{alarmfile::setAside(m_path, now().date()), kept.unreadable};
+        if (!m_unread->keptAs.isEmpty() && !m_alarms.empty())
+            save();
+    }
     if (m_alarms.empty())
         adopt(std::make_unique<Alarm>());
 
@@ -78,6 +86,12 @@ AlarmList::Next AlarmList::next() const
             next = {alarm.get(), at};
     }
     return next;
+}
+
+void AlarmList::setToldAboutBackground()
+{
+    m_notes.toldAboutBackground = true;
+    save();
 }
 
 bool AlarmList::isArmed() const
@@ -190,7 +204,7 @@ bool AlarmList::save()
     QVector<AlarmSettings> kept;
     for (const auto &alarm : m_alarms)
         kept << alarm->kept();
-    const bool failed = !alarmfile::write(kept, m_path);
+    const bool failed = !alarmfile::write(kept, m_path, m_notes);
     if (failed != m_saveFailed) {
         m_saveFailed = failed;
         emit changed();

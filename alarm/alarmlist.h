@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The program's alarms, kept in the alarm file, never fewer than one. The list ticks just after
@@ -65,6 +66,18 @@ public:
     {
         return alarm.sound().isEmpty() ? m_defaultSound : alarm.sound();
     }
+    // What became of a file that could not be read whole: where it was moved (empty when it
+    // could not be), and the lines whose values could not be read.
+    struct Unread
+    {
+        QString keptAs;
+        QStringList values;
+    };
+    const std::optional<Unread> &unread() const { return m_unread; }
+    // Whether the user was told that closing the window keeps Tivora running, which is kept
+    // with the alarms.
+    bool toldAboutBackground() const { return m_notes.toldAboutBackground; }
+    void setToldAboutBackground();
     // Whether the last save failed; a later change tries again.
     bool saveFailed() const { return m_saveFailed; }
     QDateTime now() const;
@@ -106,6 +119,8 @@ private:
     std::vector<std::unique_ptr<Alarm>> m_alarms;
     QList<Alarm *> m_ringing;
     QString m_defaultSound;
+    alarmfile::Notes m_notes;
+    std::optional<Unread> m_unread;
     bool m_saveFailed = false;
     QDateTime m_lastTick;
     bool m_started = false;

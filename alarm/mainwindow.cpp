@@ -14,8 +14,11 @@
 #include "kit/timetyping.h"
 #include "settings/settingsfiles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
@@ -53,6 +56,8 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
         else if (read == Language::Norwegian)
             norwegianLang();
     }
+    if (const auto &unread = objects.alarms.unread())
+        tellUnread(*unread);
     placeDays();
     if (!objects.preferences.tooltips)
         hideToolTips();
@@ -278,6 +283,24 @@ void MainWindow::showRing(Alarm *alarm)
     // Gone, or answered elsewhere, before its box came.
     if (objects.alarms.isRinging(alarm))
         ringbox::show(objects.alarms, alarm, language, this);
+}
+
+void MainWindow::tellUnread(const AlarmList::Unread &unread)
+{
+    const Language shown = language.value_or(Language::English);
+    const QString keptAs = QDir::toNativeSeparators(QFileInfo(unread.keptAs).absoluteFilePath());
+    QString text;
+    if (unread.keptAs.isEmpty())
+        text = kFileNotSetAside.in(shown).arg(
+            QDir::toNativeSeparators(QFileInfo(alarmfile::kPath).absoluteFilePath()));
+    else if (unread.values.isEmpty())
+        text = kFileSetAside.in(shown).arg(keptAs);
+    else
+        text = kValuesSetAside.in(shown).arg(unread.values.join(QLatin1Char('\n')), keptAs);
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    boxes::fitToScreen(box);
+    box.exec();
 }
 
 void MainWindow::hideToolTips()

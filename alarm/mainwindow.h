@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarm/alarmlist.h"
 #include "kit/bilingual.h"
 
 #include <QMainWindow>
@@ -7,7 +8,6 @@
 #include <optional>
 
 class Alarm;
-class AlarmList;
 class QAction;
 class QLabel;
 class QToolButton;
@@ -77,6 +77,8 @@ private:
     void deleteSelected();
     void showRing(Alarm *alarm);
     void hideToolTips();
+    // Says once that the alarm file could not be read whole, and where it was kept.
+    void tellUnread(const AlarmList::Unread &unread);
 
     Ui::MainWindow *ui;
     const Objects objects;

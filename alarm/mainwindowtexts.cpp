@@ -7,6 +7,23 @@ const Bilingual kInactiveStatus{"Alarm currently not active", "Alarm ikke aktive
 const Bilingual kNotSaved{"Alarm not saved", "Alarmen ble ikke lagret"};
 const Bilingual kSnoozedUntil{"Snoozed until %1", "Slumrer til %1"};
 const Bilingual kDeleteQuestion{"Delete the alarm at %1?", "Slette alarmen kl. %1?"};
+const Bilingual kFileSetAside{
+    "The alarm file could not be read, so Tivora starts with a new alarm. The file is kept as "
+    "%1.",
+    "Alarmfilen kunne ikke leses, så Tivora starter med en ny alarm. Filen er tatt vare på som "
+    "%1."};
+const Bilingual kValuesSetAside{
+    "These values in the alarm file could not be read:\n%1\nTheir alarms keep the rest of their "
+    "settings, and an alarm whose time could not be read is off. The file as it was is kept as "
+    "%2.",
+    "Disse verdiene i alarmfilen kunne ikke leses:\n%1\nAlarmene deres beholder resten av "
+    "innstillingene sine, og en alarm der klokkeslettet ikke kunne leses, er slått av. Filen slik "
+    "den var, er tatt vare på som %2."};
+const Bilingual kFileNotSetAside{
+    "The alarm file %1 could not be read whole, and could not be moved aside either. Tivora "
+    "starts with the alarms it could read.",
+    "Alarmfilen %1 kunne ikke leses hel, og heller ikke flyttes til side. Tivora starter med "
+    "alarmene den kunne lese."};
 
 using texttable::Property;
 

@@ -13,5 +13,9 @@ extern const Bilingual kInactiveStatus;
 extern const Bilingual kNotSaved;
 extern const Bilingual kSnoozedUntil;
 extern const Bilingual kDeleteQuestion;
+// An alarm file that could not be read whole, told once as the window opens.
+extern const Bilingual kFileSetAside;
+extern const Bilingual kValuesSetAside;
+extern const Bilingual kFileNotSetAside;
 
 } // namespace mainwindowtexts

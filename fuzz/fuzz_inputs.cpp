@@ -30,8 +30,12 @@ void settingsFile(const QString &path)
 
 void alarmFile(const QString &path, const QString &saved)
 {
-    const QVector<AlarmSettings> alarms = alarmfile::read(path);
-    check(alarmfile::write(alarms, saved) && alarmfile::read(saved) == alarms);
+    const alarmfile::Contents read = alarmfile::read(path);
+    check(alarmfile::write(read.alarms, saved, read.notes));
+    const alarmfile::Contents again = alarmfile::read(saved);
+    // What was read is written whole, and reads back the same, with nothing left unread.
+    check(again.alarms == read.alarms && again.unreadable.isEmpty() &&
+          again.notes.toldAboutBackground == read.notes.toldAboutBackground);
 }
 
 void updateReply(const QByteArray &body)

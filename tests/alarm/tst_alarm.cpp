@@ -84,41 +84,73 @@ private slots:
     }
     void cleanup() { folder.reset(); }
 
-    // A file edited by hand, damaged or too large keeps the defaults of what it does not hold,
-    // and stays as it is until an alarm changes; a file from the release that kept one alarm
-    // is the first alarm, on every day.
+    // A file written by the program, or by the release that kept one alarm, is read whole and
+    // stays as it is until an alarm changes. A file that cannot be read whole (damaged, too
+    // large, or with values that cannot be read) is moved aside under a name with the day
+    // before anything is written, and what could be read is kept at once.
     void keptFiles_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("read");
+        QTest::addColumn<QString>("unread"); // the values not read; "-" for a damaged file
         const QString none = QStringLiteral("00:00:00|1234567|0||||10");
-        QTest::newRow("none") << QByteArray() << none;
-        QTest::newRow("empty") << QByteArray("") << none;
-        QTest::newRow("binary") << QByteArray("\0\xff[\x01=\n\xfe@", 8) << none;
-        QTest::newRow("oversized")
-            << "armed=true\n" + QByteArray(alarmfile::kMaxBytes, ' ') << none;
-        QTest::newRow("nonsense") << QByteArray("time=25:00:00\nreason=2\narmed=1\ndescription=Hei")
-                                  << "00:00:00|1234567|0|Hei|||10";
+        QTest::newRow("none") << QByteArray() << none << "";
+        QTest::newRow("empty") << QByteArray("") << none << "";
         QTest::newRow("one alarm, as the last release kept it")
             << QByteArray("[General]\narmed=false\ndescription=Bus\nreason=1\nsound=/a.wav\n"
                           "time=08:15:00\n")
-            << "08:15:00|1234567|1|Bus|-|/a.wav|10";
+            << "08:15:00|1234567|1|Bus|-|/a.wav|10"
+            << "";
         QTest::newRow("a list")
             << QByteArray("[alarms]\n1\\days=12345\n1\\time=07:00:00\n2\\armed=true\n2\\days=\n"
-                          "2\\snooze=7\n2\\time=09:00:00\nsize=2\n")
-            << "07:00:00|12345|0||||10;09:00:00||0||x||7";
-        QTest::newRow("a list claiming more than it holds, and odd numbers")
+                          "2\\snooze=7\n2\\time=09:00:00\nsize=2\n\n[program]\n"
+                          "toldAboutBackground=true\n")
+            << "07:00:00|12345|0||||10;09:00:00||0||x||7"
+            << "";
+        QTest::newRow("binary") << QByteArray("\0\xff[\x01=\n\xfe@", 8) << none << "-";
+        QTest::newRow("text that is no alarm") << QByteArray("Handleliste:\nmelk\n") << none << "-";
+        QTest::newRow("oversized, however good")
+            << "[General]\narmed=true\n" + QByteArray(alarmfile::kMaxBytes, ' ') << none << "-";
+        QTest::newRow("an hour that does not exist, which disarms it")
+            << QByteArray("[General]\ntime=25:99\narmed=true\ndescription=Bus\n")
+            << "00:00:00|1234567|0|Bus|-||10"
+            << "time=25:99";
+        QTest::newRow("nonsense")
+            << QByteArray("time=07:00\nreason=2\narmed=1\ndescription=Hei\nsnooze=ti")
+            << "00:00:00|1234567|0|Hei|||10"
+            << "time=07:00|reason=2|armed=1|snooze=ti";
+        QTest::newRow("a list claiming more than it holds, odd numbers and days")
             << QByteArray("[alarms]\n3\\time=03:00:00\n01\\time=01:00:00\n0\\time=00:00:01\n"
-                          "2\\days=8\n2\\snooze=61\n9\\time=09:00:00\nsize=1000000000\n")
-            << "00:00:00|1234567|0||||10;03:00:00|1234567|0||||10;09:00:00|1234567|0||||10";
+                          "2\\days=8\n2\\snooze=61\n9\\time=09:00:00\n9\\days=1, 2\n"
+                          "size=1000000000\n")
+            << "00:00:00|1234567|0||||10;03:00:00|1234567|0||||10;09:00:00|1234567|0||||10"
+            << "2\\days=8|2\\snooze=61|9\\days=1, 2";
     }
     void keptFiles()
     {
         QFETCH(QByteArray, file);
+        QFETCH(QString, read);
+        QFETCH(QString, unread);
         put(alarmfile::kPath, file);
         auto alarms = make();
         Heard heard(*alarms);
-        QTEST(fields(*alarms), "read");
+        QCOMPARE(fields(*alarms), read);
+        const auto &told = alarms->unread();
+        if (unread.isEmpty()) {
+            QVERIFY(!told);
+        } else {
+            const QString aside = alarmfile::kPath + QStringLiteral(".damaged-2024-05-01");
+            QCOMPARE(told->keptAs, aside);
+            QCOMPARE(told->values.join(QLatin1Char('|')), unread == "-" ? QString() : unread);
+            QCOMPARE(get(aside), file);
+            // What could be read is kept whole; of a damaged file, nothing is written yet.
+            if (unread == "-")
+                QVERIFY(!QFile::exists(alarmfile::kPath));
+            else
+                QVERIFY(alarmfile::read().unreadable.isEmpty() &&
+                        alarmfile::read().alarms.size() == alarms->count());
+            file = get(alarmfile::kPath);
+        }
         alarms->start();
         fakeNow = may(1, 8, 15); // unarmed alarms stay silent
         alarms->tick();
@@ -126,7 +158,14 @@ private slots:
         QCOMPARE(heard, QString());
         QCOMPARE(get(alarmfile::kPath), file);
         alarms->at(0).setTime(QTime(9, 0));
-        QTRY_VERIFY(!alarmfile::read().isEmpty() && alarmfile::read()[0].time == QTime(9, 0));
+        QTRY_VERIFY(!alarmfile::read().alarms.isEmpty() &&
+                    alarmfile::read().alarms[0].time == QTime(9, 0));
+        // A second damaged file on the same day does not take the first one's place.
+        if (unread == "-") {
+            put(alarmfile::kPath, file.isEmpty() ? QByteArray("x") : QByteArray("\xff"));
+            QCOMPARE(make()->unread()->keptAs,
+                     alarmfile::kPath + QStringLiteral(".damaged-2024-05-01-2"));
+        }
     }
     // A change is saved after a short delay, together with what follows it, and a change still
     // waiting is saved when the list goes with the program.
@@ -206,7 +245,7 @@ private slots:
         alarms = make();
         QCOMPARE(alarms->count(), 100);
         QCOMPARE(alarms->at(99).time(), QTime(10, 0));
-        QVERIFY(alarms->save() && alarmfile::read().size() == 100);
+        QVERIFY(alarms->save() && alarmfile::read().alarms.size() == 100);
     }
     // Each alarm rings on its days, at its time; one for once disarms itself as it rings, and
     // a snooze brings it back once.
@@ -224,12 +263,13 @@ private slots:
                 alarms->tick();
                 if (day == 3 && time == QTime(7, 30)) {
                     // Disarmed on disk at once, not after the save's delay.
-                    QVERIFY(!alarms->at(2).isArmed() && alarmfile::read().value(2).armed == false);
+                    QVERIFY(!alarms->at(2).isArmed() &&
+                            alarmfile::read().alarms.value(2).armed == false);
                     alarms->at(2).setSnoozeMinutes(7);
                     alarms->snooze(&alarms->at(2));
                     QVERIFY(alarms->at(2).isArmed());
                     // Armed for its snooze alone: a restart now does not bring it back.
-                    QVERIFY(alarms->save() && alarmfile::read()[2].armed == false);
+                    QVERIFY(alarms->save() && alarmfile::read().alarms[2].armed == false);
                     fakeNow = fakeNow.addSecs(7 * 60);
                     alarms->tick();
                 }
@@ -238,7 +278,7 @@ private slots:
         QCOMPARE(heard, QStringLiteral("07:00 07:30 07:30 09:00 07:00"));
         QVERIFY(!alarms->at(2).isArmed());
         alarms.reset();
-        QCOMPARE(alarmfile::read()[2].armed, false);
+        QCOMPARE(alarmfile::read().alarms[2].armed, false);
     }
     // The days as a row of the list shows them.
     void daysInWords_data()

@@ -174,7 +174,7 @@ private slots:
         child<QPlainTextEdit>(window, "pteDescription")->setPlainText(description);
         files << chosen;
         child<QAbstractButton>(window, "btnOpenFile")->click();
-        QTRY_VERIFY(alarmfile::read().value(0).sound == chosen);
+        QTRY_VERIFY(alarmfile::read().alarms.value(0).sound == chosen);
         open(may1(6, 59, 59), "2");
         QCOMPARE(show(kAlarmFields + " tbFilePath"),
                  "07:00:00|Påminnelse|" + description + "|x|-|" + chosen);
@@ -293,6 +293,39 @@ private slots:
         QVERIFY(!sound()->isPlaying());
         QCOMPARE(show("lblNextAlarm"), QStringLiteral("Next alarm: Wed 07:37, Alarm Clock"));
         closing = true;
+    }
+    // An alarm file that cannot be read whole is kept aside, and the window says so once, in
+    // its language, with where the file is and which values it could not read.
+    void unreadFileIsTold_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("told"); // %1: the kept file's path
+        QTest::newRow("damaged, in Norwegian")
+            << QByteArray("2") << QByteArray("\x89PNG\r\n")
+            << "Tivora|Alarmfilen kunne ikke leses, så Tivora starter med en ny alarm. Filen er "
+               "tatt vare på som %1.";
+        QTest::newRow("values, in English")
+            << QByteArray("1")
+            << QByteArray("[alarms]\n1\\time=25:99\n1\\armed=true\n2\\days=0\n"
+                          "2\\time=07:00:00\nsize=2\n")
+            << "Tivora|These values in the alarm file could not be read:\n1\\time=25:99\n"
+               "2\\days=0\nTheir alarms keep the rest of their settings, and an alarm whose "
+               "time could not be read is off. The file as it was is kept as %1.";
+    }
+    void unreadFileIsTold()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, told);
+        put(alarmfile::kPath, file);
+        open(may1(6, 0, 0), language);
+        const QString aside = path() + "/" + alarmfile::kPath + ".damaged-2024-05-01";
+        QCOMPARE(boxes, QStringList{told.arg(aside)});
+        QCOMPARE(get(aside), file);
+        // Told once: the next start finds a whole file.
+        open(may1(6, 0, 1), language);
+        QCOMPARE(boxes.size(), 1);
     }
     void keyboardTipsAndQuitting()
     {

@@ -176,7 +176,7 @@ private slots:
             alarm.sound = QStringLiteral("/lyd/") + text;
             QVERIFY(alarmfile::write({alarm}));
         }
-        QCOMPARE(alarmfile::read().value(0), alarm);
+        QCOMPARE(alarmfile::read().alarms.value(0), alarm);
     }
     // A list of twelve alarms with every field is written as QSettings writes its arrays, in
     // its order of keys ("1\\time" before "10\\time"), so either can read the other's file.
@@ -192,7 +192,7 @@ private slots:
         writeAsQSettings(alarms);
         QVERIFY(alarmfile::write(alarms, QStringLiteral("again.ini")));
         QCOMPARE(get(QStringLiteral("again.ini")), get(alarmfile::kPath));
-        QCOMPARE(alarmfile::read(), alarms);
+        QCOMPARE(alarmfile::read().alarms, alarms);
     }
     void survivesKills_data()
     {
