@@ -2,6 +2,7 @@
 
 #include "alarm/alarmlist.h"
 #include "alarm/alarmnames.h"
+#include "kit/boxes.h"
 
 #include <QGridLayout>
 #include <QMessageBox>
@@ -20,11 +21,15 @@ void ringbox::show(AlarmList &alarms, Alarm *alarm, std::optional<Language> lang
     auto *box =
         new QMessageBox(QMessageBox::Information, alarmnames::reason(alarm->reason(), language),
                         alarm->description(), QMessageBox::Ok, window);
-    box->setWindowModality(Qt::WindowModal);
+    // Modal to the whole program: a box modal to the window alone loses the keyboard to it
+    // under some window managers when two rings come together.
+    box->setWindowModality(Qt::ApplicationModal);
     QPushButton *snooze = box->addButton(
         alarmnames::snooze(*alarm, language.value_or(Language::English)), QMessageBox::ActionRole);
     snooze->setObjectName(QStringLiteral("btnSnooze"));
     box->setEscapeButton(QMessageBox::Ok);
+    box->setDefaultButton(QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("ringBox"));
     // Wide enough for the window manager to show the whole reason in the title bar.
     if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
         grid->addItem(new QSpacerItem(box->fontMetrics().horizontalAdvance(box->windowTitle()) +
@@ -37,8 +42,17 @@ void ringbox::show(AlarmList &alarms, Alarm *alarm, std::optional<Language> lang
             box->done(-1);
     });
     QObject::connect(box, &QMessageBox::finished, &alarms,
-                     [&alarms, box, snooze, alarm](int result) {
+                     [&alarms, box, snooze, alarm, window](int result) {
                          box->deleteLater();
+                         // The keyboard goes on to the newest box still open.
+                         const auto open = window->findChildren<QMessageBox *>(
+                             QStringLiteral("ringBox"), Qt::FindDirectChildrenOnly);
+                         for (auto other = open.crbegin(); other != open.crend(); ++other) {
+                             if (*other != box && (*other)->isVisible()) {
+                                 (*other)->activateWindow();
+                                 break;
+                             }
+                         }
                          if (result == -1)
                              return;
                          if (box->clickedButton() == snooze)
@@ -46,5 +60,10 @@ void ringbox::show(AlarmList &alarms, Alarm *alarm, std::optional<Language> lang
                          else
                              alarms.stop(alarm);
                      });
+    // However long its description, its buttons stay on the screen: the text scrolls.
+    boxes::fitToScreen(*box);
     box->show();
+    // The newest box takes the keyboard, its OK the default.
+    box->raise();
+    box->activateWindow();
 }

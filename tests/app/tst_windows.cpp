@@ -1,7 +1,6 @@
 #include "about/about.h"
 #include "app/shell.h"
 #include "articles/articles.h"
-#include "kit/boxes.h"
 #include "kit/desktop.h"
 #include "settings/settings.h"
 #include "stopwatch/stopwatch.h"
@@ -346,24 +345,53 @@ private slots:
         QVERIFY2(offscreen() || qAbs(ratio - screen->physicalDotsPerInch() * ratio / 96) < 0.05,
                  qPrintable(QString::number(ratio)));
     }
-    // A long text scrolls inside its box, and the box's buttons stay on the screen.
-    void longBoxFits()
+    // Two alarms ring in the same second, one with a description far longer than the screen:
+    // each box keeps its buttons on the screen, its text scrolling inside it, and the keyboard
+    // answers the newest box first, then the next.
+    void ringBoxes()
     {
         closing = false;
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Alarm Clock"),
-                        QStringLiteral("A long description. ").repeated(400), QMessageBox::Ok);
-        box.addButton(QStringLiteral("Snooze 10 minutes"), QMessageBox::ActionRole);
-        boxes::fitToScreen(box);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QTRY_VERIFY2(box.frameGeometry().height() <= room().height(),
-                     qPrintable(QString::number(box.frameGeometry().height())));
-        // Every line of the text can be scrolled to, none runs past the box's side.
-        const auto *text = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
-        QCOMPARE(text->height(), text->heightForWidth(text->width()));
-        QVERIFY(text->mapTo(&box, QPoint(text->width(), 0)).x() <= box.width());
-        for (QAbstractButton *button : box.buttons())
-            QTRY_VERIFY(room().contains(QRect(button->mapToGlobal(QPoint()), button->size())));
+        putSettings("lang", "1");
+        static QDateTime now;
+        now = QDateTime(QDate(2024, 5, 1), QTime(7, 29, 59));
+        const auto program = makeProgram([] { return now; });
+        Shell shell(*program);
+        shell.start(false);
+        QVERIFY(QTest::qWaitForWindowActive(&shell.window()));
+        AlarmList &alarms = program->alarms;
+        alarms.add();
+        for (int i = 0; i < 2; ++i) {
+            alarms.at(i).setTime(QTime(7, 30));
+            alarms.at(i).setArmed(true);
+            alarms.at(i).setDescription(
+                QStringLiteral("Alarm %1. ").arg(i + 1).repeated(i == 0 ? 1 : 1000));
+        }
+        now = now.addSecs(1);
+        alarms.tick();
+        QList<QMessageBox *> open;
+        QTRY_COMPARE((open = shell.window().findChildren<QMessageBox *>()).size(), 2);
+        for (QMessageBox *box : open) {
+            QVERIFY(QTest::qWaitForWindowExposed(box));
+            if (!offscreen())
+                QTRY_VERIFY2(room().contains(box->frameGeometry()),
+                             qPrintable(QStringLiteral("%1x%2")
+                                            .arg(box->frameGeometry().width())
+                                            .arg(box->frameGeometry().height())));
+            for (QAbstractButton *button : box->buttons())
+                QTRY_VERIFY(room().contains(QRect(button->mapToGlobal(QPoint()), button->size())));
+        }
+        for (const char *text : {"Alarm 2. Alarm 2.", "Alarm 1."}) {
+            // Its default button has the keyboard, and Return answers it.
+            QTRY_VERIFY(QApplication::activeWindow() &&
+                        QApplication::activeWindow()->findChild<QLabel *>(
+                            QStringLiteral("qt_msgbox_label")));
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeWindow());
+            QVERIFY(box && box->text().startsWith(QLatin1String(text)));
+            QCOMPARE(QApplication::focusWidget(), box->button(QMessageBox::Ok));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTRY_VERIFY(!box->isVisible());
+        }
+        QVERIFY(alarms.ringing().isEmpty());
     }
 };
 
