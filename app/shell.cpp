@@ -153,11 +153,16 @@ void Shell::close(QCloseEvent *event)
     // An armed alarm rings with the window closed: Tivora goes on in the background.
     event->ignore();
     m_window.hide();
-    if (toldAboutBackground)
+    // Told once per user; never over a ring's box, and a ring takes the notice's place.
+    AlarmList &alarms = program.alarms;
+    if (alarms.toldAboutBackground() || !alarms.ringing().isEmpty())
         return;
-    toldAboutBackground = true;
-    QMessageBox::information(&m_window, kInBackground.title.in(language()),
-                             kInBackground.text.in(language()));
+    alarms.setToldAboutBackground();
+    auto *notice = new QMessageBox(QMessageBox::Information, kInBackground.title.in(language()),
+                                   kInBackground.text.in(language()), QMessageBox::Ok, &m_window);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    connect(&alarms, &AlarmList::rang, notice, &QMessageBox::close);
+    notice->open();
 }
 
 bool Shell::mayQuit()

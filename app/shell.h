@@ -54,6 +54,4 @@ private:
     const std::unique_ptr<Notices> notices;
     Notifier notifier;
     const std::unique_ptr<StartAtLogin> startAtLogin;
-    // The notice that closing keeps Tivora running is shown once a run.
-    bool toldAboutBackground = false;
 };

@@ -349,6 +349,7 @@ private slots:
         for (int close = 0; close < 2; ++close) {
             window->show();
             QVERIFY(!window->close() && window->isHidden());
+            QTRY_VERIFY(!QApplication::activeModalWidget());
         }
         child<QAction>(window, "actionExit")->trigger();
         QCOMPARE(quitting.count(), 1);
@@ -360,6 +361,40 @@ private slots:
                                      "alarm still rings. To quit, choose File > Exit, or Quit in "
                                      "the menu of Tivora's icon in the system tray.",
                                      quit, quit}));
+    }
+    // The notice that closing keeps Tivora running shows once for the user, also across
+    // restarts, and never over a ring's box: a ring takes its place.
+    void backgroundNotice()
+    {
+        const QString notice = QStringLiteral(
+            "Tivora|Tivora keeps running in the background, so the alarm still rings. To quit, "
+            "choose File > Exit, or Quit in the menu of Tivora's icon in the system tray.");
+        open(may1(7, 29, 0), "1", QTime(7, 30));
+        closing = false;
+        QVERIFY(!window->close());
+        QTRY_COMPARE(boxes, QStringList{notice});
+        tick(may1(7, 30, 0));
+        QTRY_COMPARE(QApplication::activeModalWidget()->windowTitle(),
+                     QStringLiteral("Alarm Clock"));
+        const QWidgetList shownNow = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(shownNow.begin(), shownNow.end(),
+                               [](QWidget *widget) {
+                                   return qobject_cast<QMessageBox *>(widget) &&
+                                          widget->isVisible();
+                               }),
+                 1);
+        // Closed while a ring's box is open: no notice over it.
+        window->show();
+        QVERIFY(!window->close());
+        closing = true;
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        // Started again, hidden as at login, then shown and closed: not told again.
+        open(may1(7, 31, 0), "1");
+        window->hide();
+        shell->bringToFront();
+        QVERIFY(!window->close());
+        QTest::qWait(100);
+        QCOMPARE(boxes, (QStringList{notice, "Alarm Clock|"}));
     }
     // Heard while the box is open at the stored volume, the bundled alarm (peak
     // 0.5) when the file cannot be played, silent after Snooze and OK, and heard
