@@ -38,7 +38,8 @@ bool SingleInstance::handOver()
         running.disconnectFromServer();
         return true;
     }
-    QLocalServer::removeServer(m_name);
+    // With an access option Qt binds in a private folder and renames the socket into place,
+    // which also replaces one left behind by a Tivora that was killed.
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     m_server.listen(m_name);
     return false;

@@ -105,6 +105,10 @@ check "and the first runs on" kill -0 "$first" 2>/dev/null
 kill -9 "$first" && wait "$first" 2>/dev/null
 start
 check "after the first was killed a third start shows its window" waitfor 20 visible Tivora
+third=${pids[-1]}
+(cd "$work" && timeout 10 "$program" >/dev/null 2>&1); fourth=$?
+check "and a fourth start hands over to it" sh -c "[ $fourth = 0 ] && kill -0 $third"
+check "one Tivora runs in the folder" [ "$(pgrep -fc "^$program( |$)")" = 1 ]
 
 # Start at login, chosen in Tools: its entry validates and starts Tivora hidden, armed.
 main=$(xdotool search --onlyvisible --name '^Tivora$' | head -1)
