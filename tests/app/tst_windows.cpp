@@ -9,12 +9,15 @@
 #include "windows.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
 
@@ -336,6 +339,66 @@ private slots:
         // No window draws with OpenGL, so none may load its stack.
         const QByteArray mapped = get(QStringLiteral("/proc/self/maps"));
         QVERIFY2(!mapped.contains("libLLVM") && !mapped.contains("_dri.so"), "Mesa is mapped");
+    }
+    // In every text field's right-click menu, in every window, an entry that cannot be chosen
+    // is drawn darker than one that can.
+    void disabledMenuEntries()
+    {
+        putSettings("lang", "2");
+        const auto program = makeProgram();
+        QApplication::clipboard()->setText(QStringLiteral("lim inn")); // so Paste can be chosen
+        // The lightest pixel of an entry's text.
+        const auto lightest = [](const QMenu *menu, const QImage &image, QAction *entry) {
+            const QRect rect = menu->actionGeometry(entry);
+            int most = 0;
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    most = qMax(most, QColor(image.pixel(x, y)).lightness());
+            return most;
+        };
+        int menus = 0;
+        for (const QString &name : kWindows.keys()) {
+            const auto window = kWindows[name](*program);
+            window->show();
+            for (QWidget *field : window->findChildren<QWidget *>()) {
+                if (!qobject_cast<QLineEdit *>(field) && !qobject_cast<QPlainTextEdit *>(field))
+                    continue;
+                field->setProperty("plainText", QStringLiteral("tekst"));
+                field->setProperty("text", QStringLiteral("tekst"));
+                QWidget *area = qobject_cast<QAbstractScrollArea *>(field)
+                                    ? qobject_cast<QAbstractScrollArea *>(field)->viewport()
+                                    : field;
+                QString seen;
+                QTimer::singleShot(50, this, [&] {
+                    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                    if (!menu) {
+                        seen = QStringLiteral("no menu in ") + name;
+                        return;
+                    }
+                    const QImage image = menu->grab().toImage().scaled(menu->size());
+                    int disabled = 0, enabled = 0;
+                    for (QAction *entry : menu->actions()) {
+                        if (entry->isSeparator())
+                            continue;
+                        int &kind = entry->isEnabled() ? enabled : disabled;
+                        kind = qMax(kind, lightest(menu, image, entry));
+                    }
+                    seen = QStringLiteral("%1 %2").arg(disabled).arg(enabled);
+                    if (disabled == 0 || disabled + 40 > enabled)
+                        seen +=
+                            QStringLiteral(" in ") + name + QLatin1Char('/') + field->objectName();
+                    menu->close();
+                });
+                QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                        area->mapToGlobal(QPoint(5, 5)));
+                // Some fields run their menu until it closes, others pop it up and go on.
+                QApplication::sendEvent(area, &click);
+                QTRY_VERIFY(!seen.isEmpty());
+                QVERIFY2(!seen.contains(QLatin1String(" in ")), qPrintable(seen));
+                ++menus;
+            }
+        }
+        QCOMPARE(menus, 8);
     }
     // A 150% screen scales by 1.5, not by a rounded factor.
     void scaleFollowsTheScreen()
