@@ -10,9 +10,10 @@ QString roundLine(Language language, int number, const ClockTexts &clock);
 
 enum class ExportResult {
     Written,
-    NoTarget,        // empty folder or file name: nothing was written
-    WriteFailed,     // the file could not be written whole; any earlier file is left as it was
-    NameLeavesFolder // the name holds a "/": the file would not be in the chosen folder
+    NoTarget,         // no folder, or a name of nothing but blanks and dots: nothing was written
+    WriteFailed,      // the file could not be written whole; any earlier file is left as it was
+    NameLeavesFolder, // the name holds a "/": the file would not be in the chosen folder
+    NameTooLong       // longer than a file system takes for one name
 };
 
 // The file an export writes: the folder, "/" and the name, with ".txt" unless the name

@@ -33,6 +33,10 @@ const BilingualBox kNameLeavesFolder{
      "Et filnavn kan ikke inneholde «/». Vennligst velg et navn uten det; rundeloggen lagres i "
      "mappen du valgte."}};
 
+const BilingualBox kNameTooLong{{"Export failed", "Eksportering mislyktes"},
+                                {"The file name is too long. Please choose a shorter name.",
+                                 "Filnavnet er for langt. Vennligst velg et kortere navn."}};
+
 const BilingualBox kReplace{
     {"Replace file", "Erstatt fil"},
     {"%1 already exists. Do you want to replace it?", "%1 finnes allerede. Vil du erstatte den?"}};
@@ -243,6 +247,8 @@ void Stopwatch::on_btnExport_clicked()
         session.setLastExportFolder(ui->tbFilepath->text());
         showBox(kExportSucceeded, &QMessageBox::information);
     } else
-        showBox(result == ExportResult::NameLeavesFolder ? kNameLeavesFolder : kExportFailed,
+        showBox(result == ExportResult::NameLeavesFolder ? kNameLeavesFolder
+                : result == ExportResult::NameTooLong    ? kNameTooLong
+                                                         : kExportFailed,
                 &QMessageBox::critical);
 }

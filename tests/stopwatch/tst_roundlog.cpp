@@ -19,11 +19,12 @@ private slots:
                   leaves = int(ExportResult::NameLeavesFolder);
         QTest::newRow("a new name") << "laps" << written << false << "in/laps.txt in/old.txt";
         QTest::newRow("an existing name") << "old" << written << true << "in/old.txt";
-        QTest::newRow("two dots stay inside") << ".." << written << false << "in/...txt in/old.txt";
+        const int nothing = int(ExportResult::NoTarget);
+        QTest::newRow("two dots name nothing") << ".." << nothing << false << "in/old.txt";
         QTest::newRow("up and out") << "../escaped" << leaves << false << "in/old.txt";
         QTest::newRow("a slash") << "a/b" << leaves << false << "in/old.txt";
         QTest::newRow("into an existing subfolder") << "sub/x" << leaves << false << "in/old.txt";
-        QTest::newRow("no name") << "" << int(ExportResult::NoTarget) << false << "in/old.txt";
+        QTest::newRow("no name") << "" << nothing << false << "in/old.txt";
     }
     void exportTargets()
     {

@@ -116,6 +116,21 @@ private slots:
             << "2||a/b|a/b.txt|-"
             << "Eksportering mislyktes|Et filnavn kan ikke inneholde «/». Vennligst velg et navn "
                "uten det; rundeloggen lagres i mappen du valgte.";
+        const QString failed =
+            QStringLiteral("Export failed|Could not export the round log. Please choose a folder "
+                           "and a file name you can write to.");
+        QTest::newRow("blanks alone") << "1||   |   .txt|-" << failed;
+        QTest::newRow("a dot alone") << "1||.|..txt|-" << failed;
+        const QString tooLong = QString(252, QLatin1Char('x'));
+        QTest::newRow("too long")
+            << "1||" + tooLong + "|" + tooLong + ".txt|-"
+            << "Export failed|The file name is too long. Please choose a shorter name.";
+        QTest::newRow("Norwegian, too long in bytes")
+            << "2||" + QString(126, QChar(0xe5)) + "|-|-"
+            << "Eksportering mislyktes|Filnavnet er for langt. Vennligst velg et kortere navn.";
+        QTest::newRow("as long as it can be")
+            << "1||" + tooLong.left(251) + "|" + tooLong.left(251) + ".txt|Round 1: 00:00:00:00"
+            << done;
         const QString replace =
             QStringLiteral("Replace file|old.txt already exists. Do you want to replace it?");
         QTest::newRow("an existing file kept") << "1||old|old.txt|old|No" << replace;
