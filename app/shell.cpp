@@ -8,13 +8,13 @@
 #include "articles/articles.h"
 #include "kit/boxes.h"
 #include "kit/form.h"
+#include "kit/webpage.h"
 #include "settings/settings.h"
 #include "stopwatch/stopwatch.h"
 #include "updates/checkupdates.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -182,10 +182,8 @@ bool Shell::mayQuit()
 
 void Shell::openFeedbackPage()
 {
-    if (QDesktopServices::openUrl(QUrl(kFeedbackPage, QUrl::TolerantMode)))
-        return;
-    QMessageBox box(QMessageBox::Information, kNoBrowser.title.in(language()),
-                    kNoBrowser.text.in(language()).arg(kFeedbackPage), QMessageBox::Ok, &m_window);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.exec();
+    webpage::open(QUrl(kFeedbackPage, QUrl::TolerantMode), &m_window, [this] {
+        boxes::giveAddress(&m_window, kNoBrowser.title.in(language()),
+                           kNoBrowser.text.in(language()).arg(kFeedbackPage));
+    });
 }

@@ -57,6 +57,13 @@ void fitToScreen(QMessageBox &box)
     layout->addWidget(scroll, row, column, rows, columns);
 }
 
+void giveAddress(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
+}
+
 bool ask(QWidget *parent, const QString &title, const QString &question, Language language)
 {
     QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,

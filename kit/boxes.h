@@ -12,6 +12,10 @@ namespace boxes {
 // box, so its buttons stay visible. Call it just before exec(); a box that fits is untouched.
 void fitToScreen(QMessageBox &box);
 
+// Tells that a page could not be opened, with its address in the text, which can be selected and
+// copied.
+void giveAddress(QWidget *parent, const QString &title, const QString &text);
+
 // Asks a Yes/No question in the language, No being the default: Enter keeps things as they
 // are, and a change takes a deliberate Yes. True for Yes.
 bool ask(QWidget *parent, const QString &title, const QString &question, Language language);

@@ -1,16 +1,21 @@
 #include "updates/checkupdates.h"
 #include "ui_checkupdates.h"
 
+#include "kit/boxes.h"
 #include "kit/form.h"
 #include "kit/texttable.h"
+#include "kit/webpage.h"
 #include "updates/loadersteps.h"
 #include "updates/updatecheck.h"
 
-#include <QDesktopServices>
 #include <QPixmap>
 #include <QUrl>
 
 namespace {
+
+const BilingualBox kNoBrowser{{"Download Tivora", "Last ned Tivora"},
+                              {"No web browser could open the download page. Its address is:\n%1",
+                               "Ingen nettleser kunne åpne nedlastingssiden. Adressen er:\n%1"}};
 
 const texttable::Table kTexts{
     {"commandLinkButton", texttable::Property::Text, {"Download Tivora", "Last ned Tivora"}},
@@ -54,5 +59,9 @@ void CheckUpdates::showVerdict(updateindicator::Verdict verdict)
 
 void CheckUpdates::on_commandLinkButton_clicked()
 {
-    QDesktopServices::openUrl(updateindicator::downloadPageUrl());
+    const QUrl page = updateindicator::downloadPageUrl();
+    webpage::open(page, this, [this, page] {
+        boxes::giveAddress(this, kNoBrowser.title.in(check.language()),
+                           kNoBrowser.text.in(check.language()).arg(page.toString()));
+    });
 }

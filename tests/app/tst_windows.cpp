@@ -108,12 +108,23 @@ public slots:
     void openUrl(const QUrl &url) { opened << url; }
 
 private slots:
-    // Each menu entry opens its window or page, each link of the about box its own page, and a
-    // page no browser can open is given as an address.
+    // Each menu entry opens its window or page, each link its own page, and a page the desktop
+    // cannot open (no browser) is given as an address instead.
     void actionsAndLinks()
     {
         const QString feedback =
             QStringLiteral("http://www.quorvane.com/wordpress1/tivora-evalutation/");
+        const QString download = QStringLiteral("http://www.softpedia.com/get/"
+                                                "Desktop-Enhancements/Clocks-Time-Management/"
+                                                "Tivora.shtml");
+        // The desktop's opener writes down each page, and fails as it does without a browser
+        // once there is a file "no-browser".
+        put(QStringLiteral("bin/xdg-open"), "#!/bin/sh\necho \"$1\" >>" + path().toUtf8() +
+                                                "/pages\n[ -e " + path().toUtf8() +
+                                                "/no-browser ] && exit 3\nexit 0\n");
+        QFile::setPermissions(QStringLiteral("bin/xdg-open"), QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray paths = qgetenv("PATH");
+        qputenv("PATH", path().toUtf8() + "/bin:" + paths);
         putSettings("lang", "1");
         const auto program = makeProgram();
         Shell shell(*program);
@@ -122,16 +133,27 @@ private slots:
             child<QAction>(&shell.window(), action)->trigger();
         QCOMPARE(dialogs,
                  QStringList({"Settings", "About", "Stopwatch", "CheckUpdates", "Articles"}));
+        CheckUpdates updates(program->updates);
+        child<QAbstractButton>(&updates, "commandLinkButton")->click();
+        QTRY_COMPARE(QString::fromUtf8(get(QStringLiteral("pages"))),
+                     feedback + "\n" + download + "\n");
         About about;
         for (auto *link : {child<QLabel>(&about, "label"), child<QLabel>(&about, "label_2")})
             emit link->linkActivated(QStringLiteral("http://elsewhere.example/"));
-        QCOMPARE(opened, (QList<QUrl>{QUrl(feedback), QUrl("http://www.quorvane.com/"),
+        QCOMPARE(opened, (QList<QUrl>{QUrl("http://www.quorvane.com/"),
                                       QUrl("http://www.facebook.com/quorvane")}));
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "noSuchSlot");
+        put(QStringLiteral("no-browser"), "");
         child<QAction>(&shell.window(), "actionSend_feedback")->trigger();
-        QCOMPARE(boxes, QStringList{"Send feedback|No web browser could open the feedback page. "
-                                    "Its address is:\n" +
-                                    feedback});
+        QTRY_COMPARE(boxes.size(), 1);
+        child<QAbstractButton>(&updates, "commandLinkButton")->click();
+        QTRY_COMPARE(boxes,
+                     (QStringList{"Send feedback|No web browser could open the feedback page. "
+                                  "Its address is:\n" +
+                                      feedback,
+                                  "Download Tivora|No web browser could open the download page. "
+                                  "Its address is:\n" +
+                                      download}));
+        qputenv("PATH", paths);
     }
     // A few texts a user sees in each window and language; a code that names no language
     // keeps the form's texts, and most windows say so.
