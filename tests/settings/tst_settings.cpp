@@ -32,21 +32,26 @@ private slots:
         QTEST(shown(&dialog, all) + '|' + QString::number(boxes.size()), "shown");
     }
     // The saved box speaks the chosen language, whatever the dialog's; a failure keeps it open.
+    // The help article on recent changes names the box by the title it shows, in each language.
     void accepting_data()
     {
         QTest::addColumn<QString>("row"); // language file (blocked: -)|chosen index|saved files
         QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("articles"); // the article folders that name the box
         QTest::newRow("saved in Norwegian")
             << "1|1|2900"
             << "Lagring vellykket|Endringene har blitt lagret. Vennligst restart "
-               "applikasjonen for at endringene skal tre i kraft.";
+               "applikasjonen for at endringene skal tre i kraft."
+            << "no";
         QTest::newRow("saved in English")
             << "2|0|1900"
             << "Save successful|Your changes have successfully been saved. Please "
-               "restart the application in order for the new changes to take effect.";
+               "restart the application in order for the new changes to take effect."
+            << "en";
         QTest::newRow("a language failure keeps the dialog open")
             << "-|1|"
-            << "Error saving|Could not save the language settings properly, please try again.";
+            << "Error saving|Could not save the language settings properly, please try again."
+            << "en no";
     }
     void accepting()
     {
@@ -64,6 +69,15 @@ private slots:
         QCOMPARE(shown(&dialog, QStringLiteral("label horizontalSlider")), QStringLiteral("90|90"));
         child<QAbstractButton>(&dialog, "btnAcceptChanges")->click();
         QTEST(boxes.join(QString()), "box");
+        QFETCH(QString, articles);
+        for (const QString &folder : articles.split(QLatin1Char(' '))) {
+            const QString article = QString::fromUtf8(
+                get(QStringLiteral(TIVORA_SOURCE_DIR "/data/articles/%1/doc_item_four.html")
+                        .arg(folder)));
+            const QString title = boxes.value(0).section(QLatin1Char('|'), 0, 0);
+            QVERIFY2(article.contains(QStringLiteral("<span class=\"ui\">%1</span>").arg(title)),
+                     qPrintable(folder + QLatin1Char(' ') + title));
+        }
         QCOMPARE(dialog.isVisible(), !writable);
         QCOMPARE(get("data/settings/tivora_lang.txt") + get("data/settings/tivora_volume.txt") +
                      get("data/settings/tivora_sa_index.txt"),
