@@ -18,17 +18,22 @@ AlarmSettings Alarm::kept() const
 
 void Alarm::setTime(const QTime &time)
 {
-    // A new time or days make a snoozed alarm for once the user's own armed alarm again.
-    if (time != m_settings.time)
+    // A new time or days make a snoozed alarm for once the user's own armed alarm again, and
+    // name another ring than the one skipped.
+    if (time != m_settings.time) {
         m_armedForSnooze = false;
+        m_settings.skip = QDate();
+    }
     set(m_settings.time, time);
 }
 
 void Alarm::setDays(days::Days days)
 {
     days &= days::kEveryDay;
-    if (days != m_settings.days)
+    if (days != m_settings.days) {
         m_armedForSnooze = false;
+        m_settings.skip = QDate();
+    }
     set(m_settings.days, days);
 }
 
@@ -46,6 +51,8 @@ void Alarm::setDescription(const QString &description)
 void Alarm::setArmed(bool armed)
 {
     m_armedForSnooze = false;
+    if (!armed)
+        set(m_settings.skip, QDate());
     set(m_settings.armed, std::optional<bool>(armed));
 }
 
@@ -60,10 +67,34 @@ void Alarm::setSnoozeMinutes(int minutes)
         set(m_settings.snoozeMinutes, minutes);
 }
 
+void Alarm::setFadeSeconds(int seconds)
+{
+    if (seconds >= 0 && seconds <= AlarmSettings::kMaxFadeSeconds)
+        set(m_settings.fadeSeconds, seconds);
+}
+
+QDateTime Alarm::skippedRing() const
+{
+    return m_settings.skip.isValid() ? QDateTime(m_settings.skip, m_settings.time) : QDateTime();
+}
+
+void Alarm::setSkipNext(bool skip, const QDateTime &now)
+{
+    if (!skip || !canSkip()) {
+        set(m_settings.skip, QDate());
+        return;
+    }
+    set(m_settings.skip, m_decision.nextRing(now, m_settings.time, true, m_settings.days).date());
+}
+
 AlarmClock::Ring Alarm::check(const QDateTime &previous, const QDateTime &current)
 {
-    const AlarmClock::Ring ring =
-        m_decision.check(previous, current, m_settings.time, isArmed(), m_settings.days);
+    const AlarmClock::Ring ring = m_decision.check(previous, current, m_settings.time, isArmed(),
+                                                   m_settings.days, m_settings.skip);
+    // Once its moment has passed, the skipped ring is behind it.
+    const QDateTime skipped = skippedRing();
+    if (skipped.isValid() && current >= skipped)
+        set(m_settings.skip, QDate());
     if (ring != AlarmClock::Ring::None && m_settings.days == days::kOnce)
         setArmed(false);
     return ring;
@@ -71,7 +102,7 @@ AlarmClock::Ring Alarm::check(const QDateTime &previous, const QDateTime &curren
 
 QDateTime Alarm::nextRing(const QDateTime &now) const
 {
-    return m_decision.nextRing(now, m_settings.time, isArmed(), m_settings.days);
+    return m_decision.nextRing(now, m_settings.time, isArmed(), m_settings.days, m_settings.skip);
 }
 
 void Alarm::snooze(const QDateTime &now)

@@ -35,6 +35,13 @@ public:
     // The file chosen for this alarm; empty plays the list's default.
     QString sound() const { return m_settings.sound; }
     int snoozeMinutes() const { return m_settings.snoozeMinutes; }
+    int fadeSeconds() const { return m_settings.fadeSeconds; }
+    // Whether its next ring can be skipped: it is armed and repeats.
+    bool canSkip() const { return isArmed() && m_settings.days != days::kOnce; }
+    // The ring it skips; invalid while it skips none.
+    QDateTime skippedRing() const;
+    // The moment of the latest ring its checks found due, rung or skipped.
+    QDateTime lastDue() const { return m_decision.lastDue(); }
     // When a snoozed ring comes; invalid when none is pending.
     QDateTime snoozedUntil() const { return m_decision.snoozedUntil(); }
 
@@ -46,12 +53,21 @@ public:
     void setSound(const QString &path);
     // Between 1 and 60 minutes; another length is not taken.
     void setSnoozeMinutes(int minutes);
+    // Between 0 and 300 seconds; another length is not taken.
+    void setFadeSeconds(int seconds);
+    // Skips the next ring it has after now, or skips none again. Changing its time or days, or
+    // disarming it, skips none too.
+    void setSkipNext(bool skip, const QDateTime &now);
 
     // Whether it rings at current, the last check having been at previous. An alarm for once
     // disarms itself as it rings.
     AlarmClock::Ring check(const QDateTime &previous, const QDateTime &current);
-    // The first moment after now at which it can ring; invalid while it cannot.
+    // The first moment after now at which it can ring, past a skipped one; invalid while it
+    // cannot.
     QDateTime nextRing(const QDateTime &now) const;
+    // Goes on from an earlier run's last check: the next check, given that moment, finds what
+    // it missed since.
+    void resume() { m_decision.resume(m_settings.time, isArmed()); }
     // Rings again after its snooze length; an alarm for once stays armed until then.
     void snooze(const QDateTime &now);
 

@@ -24,7 +24,8 @@ QTime wholeSeconds(const QTime &time)
 } // namespace
 
 AlarmClock::Ring AlarmClock::check(const QDateTime &previous, const QDateTime &current,
-                                   const QTime &alarm, bool armed, days::Days days)
+                                   const QTime &alarm, bool armed, days::Days days,
+                                   const QDate &skip)
 {
     const QTime alarmTime = wholeSeconds(alarm);
     const bool freshlySet = !m_wasArmed || alarmTime != m_alarm;
@@ -69,7 +70,15 @@ AlarmClock::Ring AlarmClock::check(const QDateTime &previous, const QDateTime &c
     if (due == m_lastRing)
         return Ring::None;
     m_lastRing = due;
+    if (due.date() == skip)
+        return Ring::None;
     return lateMs > kSilentAfterMs ? Ring::Silent : Ring::WithSound;
+}
+
+void AlarmClock::resume(const QTime &alarm, bool armed)
+{
+    m_wasArmed = armed;
+    m_alarm = wholeSeconds(alarm);
 }
 
 void AlarmClock::snooze(const QDateTime &now, qint64 intervalMs)
@@ -78,7 +87,7 @@ void AlarmClock::snooze(const QDateTime &now, qint64 intervalMs)
 }
 
 QDateTime AlarmClock::nextRing(const QDateTime &now, const QTime &alarm, bool armed,
-                               days::Days days) const
+                               days::Days days, const QDate &skip) const
 {
     if (!armed || !now.isValid() || !alarm.isValid())
         return {};
@@ -93,7 +102,7 @@ QDateTime AlarmClock::nextRing(const QDateTime &now, const QTime &alarm, bool ar
     QDate date = now.date();
     if (on(date) <= now)
         date = date.addDays(1);
-    while (!days::ringsOn(days, date.dayOfWeek()))
+    while (!days::ringsOn(days, date.dayOfWeek()) || date == skip)
         date = date.addDays(1);
     const QDateTime next = on(date);
     return m_snoozedUntil.isValid() && m_snoozedUntil < next ? m_snoozedUntil : next;

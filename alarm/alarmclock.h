@@ -22,9 +22,16 @@ public:
 
     // previous: the last tick's time, invalid at the first tick. alarm: the
     // alarm's time of day (whole seconds). armed: whether the alarm is on. days: the weekdays
-    // it rings on; an alarm for once rings on any day, and its owner disarms it.
+    // it rings on; an alarm for once rings on any day, and its owner disarms it. skip: a day
+    // whose ring is passed over as if it had rung.
     Ring check(const QDateTime &previous, const QDateTime &current, const QTime &alarm, bool armed,
-               days::Days days = days::kEveryDay);
+               days::Days days = days::kEveryDay, const QDate &skip = {});
+    // The wall-clock moment of the latest ring a check found due, rung or skipped.
+    QDateTime lastDue() const { return QDateTime(m_lastRing.date(), m_lastRing.time()); }
+
+    // Takes the alarm as it was at an earlier run's last check, so that the next check, given
+    // that moment as previous, finds the rings missed since.
+    void resume(const QTime &alarm, bool armed);
 
     // Rings again intervalMs after now, by the same lateness rule; disarming
     // or a new alarm time cancels it.
@@ -36,7 +43,7 @@ public:
     // the wall clock reads the alarm's time (in a daylight-saving gap, when it ends); invalid
     // while disarmed.
     QDateTime nextRing(const QDateTime &now, const QTime &alarm, bool armed,
-                       days::Days days = days::kEveryDay) const;
+                       days::Days days = days::kEveryDay, const QDate &skip = {}) const;
 
 private:
     bool m_wasArmed = false;

@@ -25,7 +25,10 @@ const QString kArmed = QStringLiteral("armed");
 const QString kSound = QStringLiteral("sound");
 const QString kDays = QStringLiteral("days");
 const QString kSnooze = QStringLiteral("snooze");
+const QString kFade = QStringLiteral("fade");
+const QString kSkip = QStringLiteral("skip");
 const QString kToldAboutBackground = QStringLiteral("toldAboutBackground");
+const QString kLastCheck = QStringLiteral("lastCheck");
 const QString kTimeFormat = QStringLiteral("hh:mm:ss");
 
 std::optional<int> number(const QSettings &file, const QString &key)
@@ -75,6 +78,15 @@ public:
                   snooze >= AlarmSettings::kMinSnoozeMinutes &&
                       snooze <= AlarmSettings::kMaxSnoozeMinutes,
                   [&] { alarm.snoozeMinutes = snooze; });
+        }
+        if (file.contains(kFade)) {
+            const int fade = number(file, kFade).value_or(-1);
+            check(kFade, fade >= 0 && fade <= AlarmSettings::kMaxFadeSeconds,
+                  [&] { alarm.fadeSeconds = fade; });
+        }
+        if (const auto skip = text(kSkip)) {
+            const QDate read = QDate::fromString(*skip, Qt::ISODate);
+            check(kSkip, read.isValid(), [&] { alarm.skip = read; });
         }
         // Nobody set it for midnight: an alarm whose time is lost does not ring then.
         if (timeLost && alarm.armed)
@@ -147,9 +159,12 @@ Contents read(const QString &path)
         contents.damaged = true;
         return contents;
     }
+    file.beginGroup(kProgram);
     contents.notes.toldAboutBackground =
-        file.value(kProgram + QLatin1Char('/') + kToldAboutBackground).toString() ==
-        QLatin1String("true");
+        file.value(kToldAboutBackground).toString() == QLatin1String("true");
+    contents.notes.lastCheck =
+        QDateTime::fromString(file.value(kLastCheck).toString(), Qt::ISODateWithMs);
+    file.endGroup();
     if (!file.childGroups().contains(kList)) {
         const QStringList keys = file.childKeys();
         const bool isAlarm = std::any_of(keys.begin(), keys.end(), [](const QString &key) {
@@ -205,6 +220,11 @@ bool write(const QVector<AlarmSettings> &alarms, const QString &path, const Note
             line(kArmed, *alarm.armed ? "true" : "false");
         line(kDays, days::toText(alarm.days).toLatin1());
         line(kDescription, initext::quoted(alarm.description));
+        // Only where they differ from what the alarms of earlier releases did.
+        if (alarm.fadeSeconds != 0)
+            line(kFade, QByteArray::number(alarm.fadeSeconds));
+        if (alarm.skip.isValid())
+            line(kSkip, alarm.skip.toString(Qt::ISODate).toLatin1());
         line(kReason, QByteArray::number(alarm.reason));
         line(kSnooze, QByteArray::number(alarm.snoozeMinutes));
         // An alarm without a sound of its own plays the list's default, whatever that becomes.
@@ -216,9 +236,15 @@ bool write(const QVector<AlarmSettings> &alarms, const QString &path, const Note
     QByteArray ini = '[' + kList.toLatin1() + "]\n";
     for (auto line = lines.cbegin(); line != lines.cend(); ++line)
         ini += line.key().toLatin1().replace('/', '\\') + '=' + line.value() + '\n';
-    // Only once there is something to keep, so a file without notes keeps the bytes it had.
+    // Only what there is to keep, so a file without notes keeps the bytes it had.
+    QByteArray program;
+    if (notes.lastCheck.isValid())
+        program += kLastCheck.toLatin1() + '=' +
+                   notes.lastCheck.toString(Qt::ISODateWithMs).toLatin1() + '\n';
     if (notes.toldAboutBackground)
-        ini += "\n[" + kProgram.toLatin1() + "]\n" + kToldAboutBackground.toLatin1() + "=true\n";
+        program += kToldAboutBackground.toLatin1() + "=true\n";
+    if (!program.isEmpty())
+        ini += "\n[" + kProgram.toLatin1() + "]\n" + program;
     // A list too long to be read again would be lost at the next start.
     return ini.size() <= kMaxBytes && textfile::writeAtomically(path, ini);
 }

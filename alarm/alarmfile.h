@@ -3,6 +3,7 @@
 #include "alarm/alarmsettings.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -28,6 +29,13 @@ struct Notes
 {
     // The user was told once that closing the window keeps Tivora running.
     bool toldAboutBackground = false;
+    // When the alarms were last checked, so a start knows which rings it missed.
+    QDateTime lastCheck;
+
+    bool operator==(const Notes &other) const
+    {
+        return toldAboutBackground == other.toldAboutBackground && lastCheck == other.lastCheck;
+    }
 };
 
 // What the file holds.

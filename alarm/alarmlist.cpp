@@ -37,7 +37,8 @@ AlarmList::AlarmList(const QString &path, Clock clock, std::unique_ptr<WakeUp> w
 
 AlarmList::~AlarmList()
 {
-    if (m_save.isActive())
+    // Also when nothing changed: the last check tells the next start what it missed.
+    if (m_save.isActive() || m_started)
         save();
 }
 
@@ -126,6 +127,13 @@ void AlarmList::edited()
 void AlarmList::start()
 {
     m_started = true;
+    const QDateTime lastCheck = m_notes.lastCheck;
+    if (lastCheck.isValid() && lastCheck < now()) {
+        for (const auto &alarm : m_alarms)
+            alarm->resume();
+        m_lastTick = lastCheck;
+        m_resuming = true;
+    }
     tick();
 }
 
@@ -154,18 +162,25 @@ void AlarmList::tick()
     }
     const QDateTime previous = m_lastTick;
     m_lastTick = current;
+    const bool resuming = std::exchange(m_resuming, false);
     m_ticking = true;
     // Each alarm is checked before any ring is told, so a box shown for one does not hold up
     // another due in the same second.
     QList<QPair<Alarm *, bool>> rings;
+    QList<Alarm *> late;
     bool snoozeEnded = false;
     for (const auto &alarm : m_alarms) {
         const bool snoozed = alarm->snoozedUntil().isValid();
         const AlarmClock::Ring ring = alarm->check(previous, current);
         snoozeEnded |= snoozed && !alarm->snoozedUntil().isValid();
-        if (ring != AlarmClock::Ring::None)
+        // Too late, found at start: nobody waits for a box of that morning's alarm.
+        if (ring == AlarmClock::Ring::Silent && resuming)
+            late << alarm.get();
+        else if (ring != AlarmClock::Ring::None)
             rings << qMakePair(alarm.get(), ring == AlarmClock::Ring::WithSound);
     }
+    // A ring is a check the next start must know of, in case this run ends without a word.
+    m_saveAfterTick |= !rings.isEmpty() || !late.isEmpty();
     m_ticking = false;
     if (std::exchange(m_saveAfterTick, false)) {
         m_save.stop();
@@ -179,6 +194,8 @@ void AlarmList::tick()
             m_ringing << alarm;
         emit rang(alarm, withSound);
     }
+    for (Alarm *alarm : qAsConst(late))
+        emit missed(alarm, alarm->lastDue());
     if (!m_clockShown)
         sleep();
 }
@@ -204,6 +221,8 @@ bool AlarmList::save()
     QVector<AlarmSettings> kept;
     for (const auto &alarm : m_alarms)
         kept << alarm->kept();
+    if (m_lastTick.isValid())
+        m_notes.lastCheck = m_lastTick;
     const bool failed = !alarmfile::write(kept, m_path, m_notes);
     if (failed != m_saveFailed) {
         m_saveFailed = failed;

@@ -84,7 +84,9 @@ public:
     // The time the last tick checked.
     QDateTime lastTick() const { return m_lastTick; }
 
-    // Ticks now, and from now on just after each second.
+    // Ticks now, and from now on just after each second. The first tick goes on from the last
+    // check an earlier run kept: a ring due since then rings if it is not five minutes late,
+    // and is told as missed if it is.
     void start();
     // With no clock to show it sleeps instead, until the next ring is due; with a clock shown it
     // ticks each second again.
@@ -106,6 +108,8 @@ signals:
     void rang(Alarm *alarm, bool withSound);
     // An alarm's ring was answered.
     void ended(Alarm *alarm);
+    // An alarm was due at `due` while Tivora was not running, and is now too late to ring.
+    void missed(Alarm *alarm, const QDateTime &due);
     // An alarm was added or removed, or one changed, was snoozed or saved.
     void changed();
 
@@ -124,6 +128,7 @@ private:
     bool m_saveFailed = false;
     QDateTime m_lastTick;
     bool m_started = false;
+    bool m_resuming = false;
     bool m_ticking = false;
     bool m_saveAfterTick = false;
     bool m_clockShown = true;

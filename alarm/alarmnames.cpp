@@ -13,12 +13,20 @@ const Bilingual kReasons[AlarmSettings::kReasons] = {{"Alarm Clock", "Vekkerklok
 const Bilingual kSnooze{"Snooze %1 minutes", "Slumre %1 minutter"};
 const Bilingual kSnoozeOne{"Snooze 1 minute", "Slumre 1 minutt"};
 const Bilingual kNextAlarm{"Next alarm: %1 %2, %3", "Neste alarm: %1 %2, %3"};
+const Bilingual kMissed{"Missed alarm: %1 %2, %3", "Tapt alarm: %1 %2, %3"};
+const Bilingual kSkips{"skips %1 %2", "hopper over %1 %2"};
 const Bilingual kArmedRow{"On", "På"};
 const Bilingual kDisarmedRow{"Off", "Av"};
 
 QString hoursAndMinutes(const QTime &time)
 {
     return time.toString(QStringLiteral("hh:mm"));
+}
+
+// A moment as a day of the week and a time: "Mon 07:00".
+QStringList when(const QDateTime &at, Language language)
+{
+    return {days::shortName(at.date().dayOfWeek(), language), hoursAndMinutes(at.time())};
 }
 
 } // namespace
@@ -49,17 +57,28 @@ QString snooze(const Alarm &alarm, Language language)
 QString row(const Alarm &alarm, std::optional<Language> language)
 {
     const Language shown = language.value_or(Language::English);
-    return QStringList{time(alarm), days::describe(alarm.days(), shown),
+    QStringList fields{time(alarm), days::describe(alarm.days(), shown),
                        reason(alarm.reason(), language),
-                       (alarm.isArmed() ? kArmedRow : kDisarmedRow).in(shown)}
-        .join(QStringLiteral("  ·  "));
+                       (alarm.isArmed() ? kArmedRow : kDisarmedRow).in(shown)};
+    if (const QDateTime skipped = alarm.skippedRing(); skipped.isValid()) {
+        const QStringList at = when(skipped, shown);
+        fields << kSkips.in(shown).arg(at[0], at[1]);
+    }
+    return fields.join(QStringLiteral("  ·  "));
 }
 
 QString next(const Alarm &alarm, const QDateTime &at, std::optional<Language> language)
 {
     const Language shown = language.value_or(Language::English);
-    return kNextAlarm.in(shown).arg(days::shortName(at.date().dayOfWeek(), shown),
-                                    hoursAndMinutes(at.time()), reason(alarm.reason(), language));
+    const QStringList day = when(at, shown);
+    return kNextAlarm.in(shown).arg(day[0], day[1], reason(alarm.reason(), language));
+}
+
+QString missed(const Alarm &alarm, const QDateTime &due, std::optional<Language> language)
+{
+    const Language shown = language.value_or(Language::English);
+    const QStringList day = when(due, shown);
+    return kMissed.in(shown).arg(day[0], day[1], reason(alarm.reason(), language));
 }
 
 } // namespace alarmnames

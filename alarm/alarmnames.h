@@ -22,9 +22,12 @@ QString time(const Alarm &alarm);
 QString name(const Alarm &alarm, std::optional<Language> language);
 // What answering its ring with a snooze is called: "Snooze 10 minutes".
 QString snooze(const Alarm &alarm, Language language);
-// Its row in the window's list: "07:00:00  ·  Mon-Fri  ·  Alarm Clock  ·  On".
+// Its row in the window's list: "07:00:00  ·  Mon-Fri  ·  Alarm Clock  ·  On", and the ring
+// it skips: "  ·  skips Mon 07:00".
 QString row(const Alarm &alarm, std::optional<Language> language);
 // The status bar's line on the alarm that rings next, at: "Next alarm: Mon 07:00, Alarm Clock".
 QString next(const Alarm &alarm, const QDateTime &at, std::optional<Language> language);
+// A ring it missed, due at due: "Missed alarm: Mon 07:00, Alarm Clock".
+QString missed(const Alarm &alarm, const QDateTime &due, std::optional<Language> language);
 
 } // namespace alarmnames

@@ -2,6 +2,7 @@
 
 #include "alarm/days.h"
 
+#include <QDate>
 #include <QString>
 #include <QTime>
 
@@ -16,6 +17,7 @@ struct AlarmSettings
     static constexpr int kMinSnoozeMinutes = 1;
     static constexpr int kMaxSnoozeMinutes = 60;
     static constexpr int kDefaultSnoozeMinutes = 10;
+    static constexpr int kMaxFadeSeconds = 300;
 
     QTime time{0, 0};
     days::Days days = days::kEveryDay;
@@ -26,12 +28,17 @@ struct AlarmSettings
     // The file chosen for this alarm; empty plays the list's default.
     QString sound;
     int snoozeMinutes = kDefaultSnoozeMinutes;
+    // How long its sound takes to rise from silence to the set volume; 0 plays it at once.
+    int fadeSeconds = 0;
+    // The day whose ring a repeating alarm skips; invalid while it skips none.
+    QDate skip;
 
     bool operator==(const AlarmSettings &other) const
     {
         return time == other.time && days == other.days && reason == other.reason &&
                description == other.description && armed == other.armed && sound == other.sound &&
-               snoozeMinutes == other.snoozeMinutes;
+               snoozeMinutes == other.snoozeMinutes && fadeSeconds == other.fadeSeconds &&
+               skip == other.skip;
     }
     bool operator!=(const AlarmSettings &other) const { return !(*this == other); }
 };

@@ -1,6 +1,9 @@
 #include "alarm/alarmsound.h"
 
 #include "alarm/alarmlist.h"
+#include "alarm/fade.h"
+
+#include <QAudio>
 
 #include <QFileInfo>
 #include <QMediaPlayer>
@@ -14,6 +17,8 @@ AlarmSound::AlarmSound(QObject *parent) : QObject(parent)
     // A coarse timer may end the sound up to 5% (half a minute) early.
     m_limit.setTimerType(Qt::PreciseTimer);
     connect(&m_limit, &QTimer::timeout, this, &AlarmSound::release);
+    m_step.setInterval(fade::kStepMs);
+    connect(&m_step, &QTimer::timeout, this, &AlarmSound::rise);
 }
 
 AlarmSound::~AlarmSound()
@@ -25,6 +30,7 @@ void AlarmSound::start(const QString &path, int volume)
 {
     release();
     m_volume = volume;
+    m_playerVolume = volume;
     m_fallback = path.isEmpty();
     play(m_fallback ? QUrl(QString::fromLatin1(kFallbackUrl))
                     : QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
@@ -33,6 +39,7 @@ void AlarmSound::start(const QString &path, int volume)
 
 void AlarmSound::stop()
 {
+    m_step.stop();
     release();
 }
 
@@ -41,22 +48,55 @@ bool AlarmSound::isPlaying() const
     return m_player != nullptr;
 }
 
+void AlarmSound::join(const void *ring, const QString &path, int fadeSeconds)
+{
+    Rise &rise = m_rings[ring];
+    rise.since.start();
+    rise.fadeSeconds = fadeSeconds;
+    if (isPlaying())
+        m_limit.start(kDefaultLimitMs);
+    else
+        start(path, m_volume);
+    this->rise();
+}
+
+void AlarmSound::leave(const void *ring)
+{
+    m_rings.remove(ring);
+    if (m_rings.isEmpty())
+        stop();
+    else
+        rise();
+}
+
+void AlarmSound::rise()
+{
+    double level = m_rings.isEmpty() ? 1 : 0;
+    bool risen = true;
+    for (const Rise &ring : qAsConst(m_rings)) {
+        const auto decibels = fade::decibels(ring.since.elapsed(), ring.fadeSeconds);
+        risen &= decibels == 0.0;
+        if (decibels)
+            level = qMax(level, QAudio::convertVolume(*decibels, QAudio::DecibelVolumeScale,
+                                                      QAudio::LinearVolumeScale));
+    }
+    m_playerVolume = qRound(m_volume * level);
+    if (m_player)
+        m_player->setVolume(m_playerVolume);
+    if (risen)
+        m_step.stop();
+    else if (!m_step.isActive())
+        m_step.start();
+}
+
 void AlarmSound::follow(const AlarmList &alarms, int volume)
 {
-    connect(&alarms, &AlarmList::rang, this, [this, &alarms, volume](Alarm *alarm, bool withSound) {
-        if (!withSound)
-            return;
-        // Alarms ringing together share the sound already playing, which plays on for the
-        // newest ring's full limit.
-        if (isPlaying())
-            m_limit.start(kDefaultLimitMs);
-        else
-            start(alarms.soundOf(*alarm), volume);
+    m_volume = volume;
+    connect(&alarms, &AlarmList::rang, this, [this, &alarms](Alarm *alarm, bool withSound) {
+        if (withSound)
+            join(alarm, alarms.soundOf(*alarm), alarm->fadeSeconds());
     });
-    connect(&alarms, &AlarmList::ended, this, [this, &alarms] {
-        if (alarms.ringing().isEmpty())
-            stop();
-    });
+    connect(&alarms, &AlarmList::ended, this, [this](Alarm *alarm) { leave(alarm); });
 }
 
 void AlarmSound::play(const QUrl &url)
@@ -83,7 +123,7 @@ void AlarmSound::play(const QUrl &url)
         Qt::QueuedConnection);
 
     m_player->setPlaylist(playlist);
-    m_player->setVolume(m_volume);
+    m_player->setVolume(m_playerVolume);
     m_player->play();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -32,14 +34,21 @@ public:
 
     bool isPlaying() const;
 
-    // Plays an alarm's sound at volume when it rings with sound, until the last ring is answered;
-    // alarms ringing together share one sound.
+    // A ring joins the sound: it starts the file at path unless the sound plays already, for the
+    // newest ring's full limit, and rises over fadeSeconds. Rings that ring together share one
+    // sound, at the level of the loudest; it stops when the last one leaves.
+    void join(const void *ring, const QString &path, int fadeSeconds);
+    void leave(const void *ring);
+
+    // Plays an alarm's sound at volume while it rings with sound, until its ring is answered.
     void follow(const AlarmList &alarms, int volume);
 
 private:
     void play(const QUrl &url);
     void release();
     void failed(quint64 generation);
+    // Sets the player to the loudest ring's level, and stops stepping once every ring has risen.
+    void rise();
 
     std::unique_ptr<QMediaPlayer> m_player;
     QTimer m_limit;
@@ -47,4 +56,13 @@ private:
     quint64 m_generation = 0;
     int m_volume = 0;
     bool m_fallback = false;
+    // Each ring's start and fade time, as the sound rises for it.
+    struct Rise
+    {
+        QElapsedTimer since;
+        int fadeSeconds = 0;
+    };
+    QHash<const void *, Rise> m_rings;
+    QTimer m_step;
+    int m_playerVolume = 0;
 };

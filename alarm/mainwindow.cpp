@@ -49,6 +49,9 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     nextAlarm = new QLabel(this);
     nextAlarm->setObjectName(QStringLiteral("lblNextAlarm"));
     ui->statusBar->addWidget(nextAlarm);
+    missedAlarms = new QLabel(this);
+    missedAlarms->setObjectName(QStringLiteral("lblMissed"));
+    ui->statusBar->addWidget(missedAlarms);
     if (objects.languageCode) {
         const auto read = texttable::loadedLanguage(this, *objects.languageCode);
         if (read == Language::English)
@@ -79,6 +82,10 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     });
     connect(ui->sbSnooze, QOverload<int>::of(&QSpinBox::valueChanged), this,
             [this](int minutes) { selected().setSnoozeMinutes(minutes); });
+    connect(ui->sbFadeIn, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            [this](int seconds) { selected().setFadeSeconds(seconds); });
+    connect(ui->btnSkipNext, &QPushButton::toggled, this,
+            [this](bool skip) { selected().setSkipNext(skip, this->objects.alarms.now()); });
 
     AlarmList &alarms = objects.alarms;
     connect(ui->lwAlarms, &QListWidget::currentRowChanged, this, &MainWindow::select);
@@ -106,6 +113,15 @@ MainWindow::MainWindow(const Objects &objects, QWidget *parent)
     connect(&alarms, &AlarmList::ended, this, &MainWindow::showNext);
     // Queued, so the ring's sound starts and the clock ticks on before the box waits for the user.
     connect(&alarms, &AlarmList::rang, this, &MainWindow::showRing, Qt::QueuedConnection);
+    // A ring too late for its sound, found now or at start, is told once as missed; a new ring
+    // makes news of its own.
+    connect(&alarms, &AlarmList::rang, this, [this](Alarm *alarm, bool withSound) {
+        if (withSound)
+            missedAlarms->clear();
+        else
+            showMissed(alarm, alarm->lastDue());
+    });
+    connect(&alarms, &AlarmList::missed, this, &MainWindow::showMissed);
 
     // Its text changes every second; at a steady size that repaints the label alone.
     steadysize::hold(ui->lblClock);
@@ -140,7 +156,8 @@ void MainWindow::select(int row)
     {
         const QSignalBlocker time(ui->teSetTime), reason(ui->cbReason),
             description(ui->pteDescription), active(ui->rbtnAlarmActive),
-            inactive(ui->rbtnAlarmNotActive), snooze(ui->sbSnooze);
+            inactive(ui->rbtnAlarmNotActive), snooze(ui->sbSnooze), fade(ui->sbFadeIn),
+            skip(ui->btnSkipNext);
         // Only what differs, so a field being typed in keeps its cursor.
         if (ui->teSetTime->time() != alarm.time())
             ui->teSetTime->setTime(alarm.time());
@@ -154,6 +171,9 @@ void MainWindow::select(int row)
             choice->setAutoExclusive(true);
         }
         ui->sbSnooze->setValue(alarm.snoozeMinutes());
+        ui->sbFadeIn->setValue(alarm.fadeSeconds());
+        ui->btnSkipNext->setChecked(alarm.skippedRing().isValid());
+        ui->btnSkipNext->setEnabled(alarm.canSkip());
         for (int day = 1; day <= 7; ++day) {
             const QSignalBlocker keep(dayButtons[day - 1]);
             dayButtons[day - 1]->setChecked(alarm.days() & days::of(day));
@@ -196,6 +216,16 @@ void MainWindow::showNext()
 {
     const AlarmList::Next next = objects.alarms.next();
     nextAlarm->setText(next.alarm ? alarmnames::next(*next.alarm, next.at, language) : QString());
+}
+
+void MainWindow::showMissed(Alarm *alarm, const QDateTime &due)
+{
+    const QString said = missedAlarms->text();
+    const QString missed = alarmnames::missed(*alarm, due, language);
+    // Several at once are one line: "Missed alarm: Mon 07:00, Alarm Clock; Mon 07:30, Reminder".
+    missedAlarms->setText(said.isEmpty() ? missed
+                                         : said + QStringLiteral("; ") +
+                                               missed.section(QStringLiteral(": "), 1));
 }
 
 void MainWindow::placeDays()

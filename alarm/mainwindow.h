@@ -68,6 +68,8 @@ private:
     void showAlarmState();
     void showList();
     void showNext();
+    // Names a ring that was missed, in the status bar.
+    void showMissed(Alarm *alarm, const QDateTime &due);
     // Loads the alarm at the list's row into the form.
     void select(int row);
     // Lays out the day toggles once, named and ordered as the language's week.
@@ -87,4 +89,5 @@ private:
     // The day toggles, Monday first.
     QList<QToolButton *> dayButtons;
     QLabel *nextAlarm = nullptr;
+    QLabel *missedAlarms = nullptr;
 };

@@ -85,6 +85,20 @@ const texttable::Table kForm{
     {"btnNewAlarm", Property::Text, {"New alarm", "Ny alarm"}},
     {"btnDeleteAlarm", Property::Text, {"Delete alarm", "Slett alarm"}},
     {"lblSnooze", Property::Text, {"Snooze length:", "Slumrelengde:"}},
+    {"lblFadeIn", Property::Text, {"Fade &in:", "Øk &gradvis:"}},
+    {"btnSkipNext", Property::Text, {"S&kip next", "Hopp &over neste"}},
+    {"sbFadeIn",
+     Property::ToolTip,
+     {"<b>Fade in</b><br><i>How long the sound takes to rise from silence to its volume; 0 "
+      "plays it at once.</i>",
+      "<b>Øk gradvis</b><br><i>Hvor lenge lyden bruker på å stige fra stillhet til full styrke; "
+      "0 spiller den med en gang.</i>"}},
+    {"btnSkipNext",
+     Property::ToolTip,
+     {"<b>Skip next</b><br><i>The alarm does not ring at its next time, and rings as usual "
+      "after that.</i>",
+      "<b>Hopp over neste</b><br><i>Alarmen ringer ikke neste gang, og ringer som vanlig etter "
+      "det.</i>"}},
     {"btnOpenFile", Property::Text, {"Choose audio file", "Velg lydfil"}},
     {"rbtnAlarmActive", Property::Text, {"Activate alarm", "Aktiver alarm"}},
     {"rbtnAlarmNotActive", Property::Text, {"Deactivate alarm", "Deaktiver alarm"}},

@@ -386,6 +386,119 @@ private slots:
         fakeNow = may(1, 7, 39, 1);
         QTRY_COMPARE(ticked.last().value(0).toDateTime(), may(1, 7, 39, 1));
     }
+    // A repeating alarm skips its next ring, also across a restart, and rings again after it;
+    // the next ring named is the one after the skipped one.
+    void skipsItsNextRing()
+    {
+        fakeNow = may(3, 20, 0); // a Friday evening
+        auto alarms = armed({"07:00:00#12345", "08:00:00#"});
+        alarms->start();
+        alarms->at(1).setSkipNext(true, fakeNow); // an alarm for once has no next to skip
+        QVERIFY(!alarms->at(1).skippedRing().isValid());
+        Alarm &weekdays = alarms->at(0);
+        weekdays.setSkipNext(true, fakeNow);
+        QCOMPARE(weekdays.skippedRing(), may(6, 7, 0));
+        alarms->at(1).setArmed(false);
+        QCOMPARE(alarms->next().at, may(7, 7, 0));
+        alarms.reset(); // quit, and started again
+        alarms = make();
+        QCOMPARE(alarms->at(0).skippedRing(), may(6, 7, 0));
+        Heard heard(*alarms);
+        alarms->start();
+        for (const QDateTime &at : {may(6, 6, 59, 59), may(6, 7, 0), may(6, 7, 0, 1)}) {
+            fakeNow = at;
+            alarms->tick();
+        }
+        QVERIFY(!alarms->at(0).skippedRing().isValid());
+        QTRY_VERIFY(!alarmfile::read().alarms[0].skip.isValid());
+        fakeNow = may(7, 7, 0);
+        alarms->tick();
+        QCOMPARE(heard, QStringLiteral("07:00"));
+        // A skip is forgotten when the alarm is disarmed or its time changes.
+        alarms->at(0).setSkipNext(true, fakeNow);
+        alarms->at(0).setArmed(false);
+        alarms->at(0).setArmed(true);
+        QVERIFY(!alarms->at(0).skippedRing().isValid());
+        alarms->at(0).setSkipNext(true, fakeNow);
+        alarms->at(0).setTime(QTime(6, 0));
+        QVERIFY(!alarms->at(0).skippedRing().isValid());
+    }
+    // A ring due while Tivora was not running sounds at start if it is at most five minutes
+    // late, and is told as missed if later; an alarm for once that was missed is disarmed.
+    void missedWhileClosed_data()
+    {
+        // the last check kept|the alarm, "hh:mm:ss#days"|the start
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("heard");
+        QTest::addColumn<QString>("missed"); // and its alarm's arming after
+        QTest::newRow("started five minutes late: it sounds")
+            << "2024-05-01T06:00:00|07:00:00#1234567|2024-05-01T07:05:00"
+            << "07:00"
+            << "";
+        QTest::newRow("later: missed") << "2024-05-01T06:00:00|07:00:00#1234567|2024-05-01T07:05:01"
+                                       << ""
+                                       << "2024-05-01T07:00:00 x";
+        QTest::newRow("for once, missed: disarmed")
+            << "2024-05-01T06:00:00|07:00:00#|2024-05-01T09:00:00"
+            << ""
+            << "2024-05-01T07:00:00 -";
+        QTest::newRow("off over a weekend: Monday's ring")
+            << "2024-05-03T20:00:00|07:00:00#12345|2024-05-06T08:00:00"
+            << ""
+            << "2024-05-06T07:00:00 x";
+        QTest::newRow("off over days: only the latest")
+            << "2024-05-01T06:00:00|07:00:00#1234567|2024-05-04T09:00:00"
+            << ""
+            << "2024-05-04T07:00:00 x";
+        QTest::newRow("started before its time: it rings then")
+            << "2024-05-01T06:00:00|07:00:00#1234567|2024-05-01T06:30:00"
+            << "07:00"
+            << "";
+        QTest::newRow("its ring came before the last check")
+            << "2024-05-01T07:00:01|07:00:00#1234567|2024-05-01T09:00:00"
+            << ""
+            << "";
+        QTest::newRow("no last check kept") << "|07:00:00#1234567|2024-05-01T09:00:00"
+                                            << ""
+                                            << "";
+        QTest::newRow("a last check later than now (the clock was set back)")
+            << "2024-05-02T09:00:00|07:00:00#1234567|2024-05-01T09:00:00"
+            << ""
+            << "";
+    }
+    void missedWhileClosed()
+    {
+        QFETCH(QString, row);
+        const QStringList fields = row.split(QLatin1Char('|'));
+        AlarmSettings alarm;
+        alarm.time = QTime::fromString(fields[1].section(QLatin1Char('#'), 0, 0), Qt::ISODate);
+        alarm.days = *days::fromText(fields[1].section(QLatin1Char('#'), 1));
+        alarm.armed = true;
+        QVERIFY(alarmfile::write({alarm}, alarmfile::kPath,
+                                 {false, QDateTime::fromString(fields[0], Qt::ISODate)}));
+        fakeNow = QDateTime::fromString(fields[2], Qt::ISODate);
+        auto alarms = make();
+        Heard heard(*alarms);
+        QStringList missed;
+        connect(alarms.get(), &AlarmList::missed, this, [&](Alarm *alarm, const QDateTime &due) {
+            missed << due.toString(Qt::ISODate) + QLatin1String(alarm->isArmed() ? " x" : " -");
+        });
+        alarms->start();
+        fakeNow = fakeNow.addSecs(1);
+        alarms->tick();
+        if (fakeNow.time() < QTime(7, 0)) {
+            fakeNow.setTime(QTime(7, 0));
+            alarms->tick();
+        }
+        QTEST(QString(heard), "heard");
+        QTEST(missed.join(QLatin1Char(';')), "missed");
+        // The next start knows this one checked. (Read as bytes: QSettings would give what it
+        // read before from a file of the same size written within the same timestamp.)
+        alarms.reset();
+        QVERIFY(
+            get(alarmfile::kPath)
+                .contains("\nlastCheck=" + fakeNow.toString(Qt::ISODateWithMs).toLatin1() + '\n'));
+    }
     // With no clock shown it sleeps until a ring is due, not waking each second, and still
     // rings on time; shown again, it ticks each second. So on the platform's own wake-up and on
     // the portable one.

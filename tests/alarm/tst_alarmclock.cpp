@@ -2,11 +2,12 @@
 
 #include <QtTest>
 
-// Each step is one tick, "[@hh:mm:ss] [#days] [off] [yyyy-MM-dd] hh:mm:ss[.zzz] X" or "... +N X"
-// for N real seconds after the previous tick: @ sets a new alarm time (07:30 at first), # its
-// days from then on as day numbers (1 Monday; none: once; every day at first), off ticks
-// disarmed, a missing date is the previous tick's, X is the ring expected: - none, S with sound,
-// Q silent, Sz with sound and then snoozed for ten minutes.
+// Each step is one tick, "[@hh:mm:ss] [#days] [!yyyy-MM-dd] [^yyyy-MM-ddThh:mm:ss] [off]
+// [yyyy-MM-dd] hh:mm:ss[.zzz] X" or "... +N X" for N real seconds after the previous tick: @ sets
+// a new alarm time (07:30 at first), # its days from then on as day numbers (1 Monday; none:
+// once; every day at first), ! the day whose ring is skipped, ^ the last check of an earlier run
+// to go on from, off ticks disarmed, a missing date is the previous tick's, X is the ring
+// expected: - none, S with sound, Q silent, Sz with sound and then snoozed for ten minutes.
 class TestAlarmClock : public QObject
 {
     Q_OBJECT
@@ -71,6 +72,25 @@ private slots:
         row("once rings on any day", "# 2024-05-04 07:29:59 -,07:30:00 S");
         row("a snooze of seven minutes on a weekday alarm",
             "#3 2024-05-01 07:30:00 S7,07:36:59 -,07:37:00 S,+1 -");
+        row("Monday skipped, over a weekend",
+            "#12345 !2024-05-06 2024-05-03 07:29:59 -,07:30:00 S,2024-05-06 07:29:59 -,"
+            "07:30:00 -,+1 -,2024-05-07 07:29:59 -,07:30:00 S");
+        row("asleep across a skipped ring: nothing to tell",
+            "!2024-05-02 2024-05-01 08:00:00 -,2024-05-02 09:00:00 -,2024-05-03 07:30:00 S");
+        row("armed in the second of a skipped ring",
+            "!2024-05-01 off 2024-05-01 07:29:59 -,07:30:00 -");
+        row("a snooze rings on a skipped day", "2024-05-01 07:30:00 Sz,!2024-05-01 07:40:00 S");
+        // Started after Tivora was not running: the first check goes on from the last one kept.
+        row("off across its time: missed", "^2024-05-01T06:00:00 2024-05-01 09:00:00 Q");
+        row("started within five minutes of it: it sounds",
+            "^2024-05-01T06:00:00 2024-05-01 07:35:00 S,+1 -");
+        row("started before its time: it rings then",
+            "^2024-05-01T08:00:00 2024-05-02 07:00:00 -,07:30:00 S");
+        row("Monday to Friday, off from Friday evening to Monday: Monday's, missed",
+            "#12345 ^2024-05-03T20:00:00 2024-05-06 07:40:00 Q");
+        row("off across a skipped ring: nothing to tell",
+            "!2024-05-02 ^2024-05-01T08:00:00 2024-05-02 09:00:00 -");
+        row("off, but disarmed", "^2024-05-01T06:00:00 off 2024-05-01 09:00:00 -");
     }
     void ticks()
     {
@@ -79,16 +99,22 @@ private slots:
         QDateTime previous, now;
         QTime alarm(7, 30);
         days::Days days = days::kEveryDay;
+        QDate skip;
         for (const QString &step : steps) {
             QStringList words = step.split(QLatin1Char(' '));
             const QString expected = words.takeLast();
-            bool armed = true;
+            bool armed = !words.contains(QLatin1String("off"));
             for (const QString &word : words) {
                 if (word.startsWith(QLatin1Char('@')))
                     alarm = QTime::fromString(word.mid(1), Qt::ISODate);
                 else if (word.startsWith(QLatin1Char('#')))
                     days = *days::fromText(word.mid(1));
-                else if (word == QLatin1String("off"))
+                else if (word.startsWith(QLatin1Char('!')))
+                    skip = QDate::fromString(word.mid(1), Qt::ISODate);
+                else if (word.startsWith(QLatin1Char('^'))) {
+                    clock.resume(alarm, armed);
+                    previous = QDateTime::fromString(word.mid(1), Qt::ISODate);
+                } else if (word == QLatin1String("off"))
                     armed = false;
                 else if (word.startsWith(QLatin1Char('+')))
                     now = previous.addMSecs(qRound64(word.toDouble() * 1000));
@@ -97,7 +123,7 @@ private slots:
                 else
                     now.setTime(QTime::fromString(word, Qt::ISODateWithMs));
             }
-            const AlarmClock::Ring ring = clock.check(previous, now, alarm, armed, days);
+            const AlarmClock::Ring ring = clock.check(previous, now, alarm, armed, days, skip);
             // None, WithSound, Silent; a z after the ring snoozes it ten minutes, a number that
             // many.
             QVERIFY2(QString(QLatin1Char("-SQ"[int(ring)])) == expected.left(1), qPrintable(step));
@@ -112,7 +138,7 @@ private slots:
     // a snooze before it.
     void nextRing_data()
     {
-        // now|[-]alarm[#days] (- disarmed)|snoozed until|expected, - none
+        // now|[-]alarm[#days][!skipped day] (- disarmed)|snoozed until|expected, - none
         QTest::addColumn<QString>("row");
         QTest::newRow("later today") << "2024-05-01T07:00:00|07:30:00||2024-05-01T07:30:00";
         QTest::newRow("its second passed: tomorrow")
@@ -137,6 +163,12 @@ private slots:
             << "2024-03-30T12:00:00|02:30:00#7||2024-03-31T03:00:00";
         QTest::newRow("once, its time passed today: tomorrow")
             << "2024-05-01T08:00:00|07:30:00#||2024-05-02T07:30:00";
+        QTest::newRow("Monday to Friday with Monday skipped, on a Friday evening: Tuesday")
+            << "2024-05-03T20:00:00|07:30:00#12345!2024-05-06||2024-05-07T07:30:00";
+        QTest::newRow("today skipped, before its time: tomorrow")
+            << "2024-05-01T07:00:00|07:30:00!2024-05-01||2024-05-02T07:30:00";
+        QTest::newRow("a snooze before the skipped ring")
+            << "2024-05-01T07:00:00|07:30:00!2024-05-01|07:20:00|2024-05-01T07:20:00";
     }
     void nextRing()
     {
@@ -146,14 +178,16 @@ private slots:
         AlarmClock clock;
         if (!fields[2].isEmpty())
             clock.snooze(now, now.time().msecsTo(QTime::fromString(fields[2], Qt::ISODate)));
-        QString alarm = fields[1].section(QLatin1Char('#'), 0, 0);
+        const QDate skip = QDate::fromString(fields[1].section(QLatin1Char('!'), 1), Qt::ISODate);
+        const QString alarmDays = fields[1].section(QLatin1Char('!'), 0, 0);
+        QString alarm = alarmDays.section(QLatin1Char('#'), 0, 0);
         const bool armed = !alarm.startsWith(QLatin1Char('-'));
         alarm.remove(QLatin1Char('-'));
-        const days::Days days = fields[1].contains(QLatin1Char('#'))
-                                    ? *days::fromText(fields[1].section(QLatin1Char('#'), 1))
+        const days::Days days = alarmDays.contains(QLatin1Char('#'))
+                                    ? *days::fromText(alarmDays.section(QLatin1Char('#'), 1))
                                     : days::kEveryDay;
         const QDateTime next =
-            clock.nextRing(now, QTime::fromString(alarm, Qt::ISODate), armed, days);
+            clock.nextRing(now, QTime::fromString(alarm, Qt::ISODate), armed, days, skip);
         QCOMPARE(next.isValid() ? next.toString(Qt::ISODate) : QStringLiteral("-"), fields[3]);
     }
 };

@@ -420,7 +420,7 @@ private slots:
                 ++menus;
             }
         }
-        QCOMPARE(menus, 8);
+        QVERIFY(menus >= 8);
     }
     // A 150% screen scales by 1.5, not by a rounded factor.
     void scaleFollowsTheScreen()
