@@ -1,6 +1,6 @@
 #include "alarm/alarmfile.h"
 
-#include "alarm/initext.h"
+#include "kit/initext.h"
 #include "kit/textfile.h"
 
 #include <QFile>
@@ -207,35 +207,28 @@ bool write(const QVector<AlarmSettings> &alarms, const QString &path, const Note
     if (!QFileInfo(QFileInfo(path).path()).isDir())
         return false;
     // Written by hand in the form QSettings reads, since Qt 5's INI writer drops every
-    // character outside the Basic Multilingual Plane; keys in QSettings' own order, which
-    // compares them as paths ("1/time" before "10/time") and writes "/" as "\".
-    QMap<QString, QByteArray> lines;
-    for (int i = 0; i < alarms.size(); ++i) {
-        const AlarmSettings &alarm = alarms[i];
-        const QString prefix = QString::number(i + 1) + QLatin1Char('/');
-        const auto line = [&](const QString &key, const QByteArray &value) {
-            lines.insert(prefix + key, value);
-        };
+    // character outside the Basic Multilingual Plane.
+    QVector<QMap<QString, QByteArray>> items;
+    for (const AlarmSettings &alarm : alarms) {
+        QMap<QString, QByteArray> keys;
         if (alarm.armed)
-            line(kArmed, *alarm.armed ? "true" : "false");
-        line(kDays, days::toText(alarm.days).toLatin1());
-        line(kDescription, initext::quoted(alarm.description));
+            keys.insert(kArmed, *alarm.armed ? "true" : "false");
+        keys.insert(kDays, days::toText(alarm.days).toLatin1());
+        keys.insert(kDescription, initext::quoted(alarm.description));
         // Only where they differ from what the alarms of earlier releases did.
         if (alarm.fadeSeconds != 0)
-            line(kFade, QByteArray::number(alarm.fadeSeconds));
+            keys.insert(kFade, QByteArray::number(alarm.fadeSeconds));
         if (alarm.skip.isValid())
-            line(kSkip, alarm.skip.toString(Qt::ISODate).toLatin1());
-        line(kReason, QByteArray::number(alarm.reason));
-        line(kSnooze, QByteArray::number(alarm.snoozeMinutes));
+            keys.insert(kSkip, alarm.skip.toString(Qt::ISODate).toLatin1());
+        keys.insert(kReason, QByteArray::number(alarm.reason));
+        keys.insert(kSnooze, QByteArray::number(alarm.snoozeMinutes));
         // An alarm without a sound of its own plays the list's default, whatever that becomes.
         if (!alarm.sound.isEmpty())
-            line(kSound, initext::quoted(alarm.sound));
-        line(kTime, alarm.time.toString(kTimeFormat).toLatin1());
+            keys.insert(kSound, initext::quoted(alarm.sound));
+        keys.insert(kTime, alarm.time.toString(kTimeFormat).toLatin1());
+        items << keys;
     }
-    lines.insert(kSize, QByteArray::number(alarms.size()));
-    QByteArray ini = '[' + kList.toLatin1() + "]\n";
-    for (auto line = lines.cbegin(); line != lines.cend(); ++line)
-        ini += line.key().toLatin1().replace('/', '\\') + '=' + line.value() + '\n';
+    QByteArray ini = initext::array(kList, items);
     // Only what there is to keep, so a file without notes keeps the bytes it had.
     QByteArray program;
     if (notes.lastCheck.isValid())

@@ -95,6 +95,22 @@ void AlarmList::setToldAboutBackground()
     save();
 }
 
+AlarmList::Next AlarmList::nextSkippable() const
+{
+    Next next;
+    const QDateTime current = now();
+    for (const auto &alarm : m_alarms) {
+        if (!alarm->canSkip())
+            continue;
+        // A skipped ring is the next it has, until it passes.
+        const QDateTime skipped = alarm->skippedRing();
+        const QDateTime at = skipped.isValid() ? skipped : alarm->nextRing(current);
+        if (at.isValid() && (!next.at.isValid() || at < next.at))
+            next = {alarm.get(), at};
+    }
+    return next;
+}
+
 bool AlarmList::isArmed() const
 {
     return std::any_of(m_alarms.begin(), m_alarms.end(),

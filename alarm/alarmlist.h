@@ -51,6 +51,9 @@ public:
         QDateTime at;
     };
     Next next() const;
+    // The soonest ring that a repeating alarm can skip, skipped already or not; none while no
+    // repeating alarm is armed.
+    Next nextSkippable() const;
     // The alarms whose ring is not answered yet, in the order they rang.
     const QList<Alarm *> &ringing() const { return m_ringing; }
     bool isRinging(const Alarm *alarm) const

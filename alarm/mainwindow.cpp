@@ -5,11 +5,11 @@
 #include "alarm/alarmlist.h"
 #include "alarm/alarmnames.h"
 #include "alarm/mainwindowtexts.h"
-#include "alarm/ringbox.h"
 #include "alarm/steadysize.h"
 #include "kit/boxes.h"
 #include "kit/choosers.h"
 #include "kit/form.h"
+#include "kit/ringbox.h"
 #include "kit/screenfit.h"
 #include "kit/timetyping.h"
 #include "settings/settingsfiles.h"
@@ -289,14 +289,9 @@ void MainWindow::showAlarmState()
 
 MainWindow::Menu MainWindow::menu() const
 {
-    return {ui->actionExit,
-            ui->actionSettings,
-            ui->actionStartAtLogin,
-            ui->actionStopwatch,
-            ui->actionCheck_for_updates,
-            ui->actionSend_feedback,
-            ui->actionHelp,
-            ui->actionAbout};
+    return {ui->actionExit,      ui->actionSettings, ui->actionStartAtLogin,
+            ui->actionStopwatch, ui->actionTimer,    ui->actionCheck_for_updates,
+            ui->actionSend_feedback, ui->actionHelp, ui->actionAbout};
 }
 
 void MainWindow::bringToFront()
@@ -310,9 +305,24 @@ void MainWindow::bringToFront()
 
 void MainWindow::showRing(Alarm *alarm)
 {
+    AlarmList &alarms = objects.alarms;
     // Gone, or answered elsewhere, before its box came.
-    if (objects.alarms.isRinging(alarm))
-        ringbox::show(objects.alarms, alarm, language, this);
+    if (!alarms.isRinging(alarm))
+        return;
+    QMessageBox *box =
+        ringbox::show(this, alarmnames::reason(alarm->reason(), language), alarm->description(),
+                      alarmnames::snooze(*alarm, language.value_or(Language::English)),
+                      [&alarms, alarm](ringbox::Answer answer) {
+                          if (answer == ringbox::Answer::Snooze)
+                              alarms.snooze(alarm);
+                          else
+                              alarms.stop(alarm);
+                      });
+    // Answered elsewhere (from a desktop notice) or deleted, the ring ends here too.
+    connect(&alarms, &AlarmList::ended, box, [box, alarm](Alarm *ended) {
+        if (ended == alarm)
+            box->done(-1);
+    });
 }
 
 void MainWindow::tellUnread(const AlarmList::Unread &unread)

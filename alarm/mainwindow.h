@@ -39,7 +39,8 @@ public:
     // The entries of the window's menus.
     struct Menu
     {
-        QAction *exit, *settings, *startAtLogin, *stopwatch, *updates, *feedback, *help, *about;
+        QAction *exit, *settings, *startAtLogin, *stopwatch, *timer, *updates, *feedback, *help,
+            *about;
     };
 
     explicit MainWindow(const Objects &objects, QWidget *parent = nullptr);

@@ -119,6 +119,7 @@ const texttable::Table kForm{
      Property::Text,
      {"Start Tivora when I log in", "Start Tivora når jeg logger inn"}},
     {"actionStopwatch", Property::Text, {"Stopwatch", "Stoppeklokke"}},
+    {"actionTimer", Property::Text, {"&Timer", "&Nedtelling"}},
     {"actionCheck_for_updates", Property::Text, {"Check for updates", "Se etter oppdateringer"}},
     {"actionHelp", Property::Text, {"Information", "Informasjon"}},
 };

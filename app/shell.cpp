@@ -1,16 +1,18 @@
 #include "app/shell.h"
 
 #include "about/about.h"
-#include "alarm/alarmnames.h"
 #include "app/notices.h"
 #include "app/program.h"
 #include "app/startatlogin.h"
 #include "articles/articles.h"
 #include "kit/boxes.h"
 #include "kit/form.h"
+#include "kit/ringbox.h"
 #include "kit/webpage.h"
 #include "settings/settings.h"
 #include "stopwatch/stopwatch.h"
+#include "timers/timernames.h"
+#include "timers/timers.h"
 #include "updates/checkupdates.h"
 
 #include <QAction>
@@ -52,15 +54,17 @@ template <typename Dialog, typename... Objects> void openDialog(Objects &...obje
 
 Shell::Shell(Program &program, std::unique_ptr<StartAtLogin> startAtLogin)
     : program(program), m_window(program.objects()),
-      tray(program.alarms, program.language(), m_window.windowIcon()),
+      tray(program.alarms, program.timers, program.language(), m_window.windowIcon()),
       notices(Notices::make(tray.icon())),
-      notifier(program.alarms, program.language(), m_window, *notices),
+      notifier(program.alarms, program.timers, program.language(), m_window, *notices),
       startAtLogin(startAtLogin ? std::move(startAtLogin) : StartAtLogin::make())
 {
     connectMenu();
     connect(&tray, &Tray::showRequested, this, &Shell::bringToFront);
     connect(&tray, &Tray::quitRequested, this, &Shell::quit);
     connect(&notifier, &Notifier::showRequested, this, &Shell::bringToFront);
+    // Queued, as an alarm's, so the sound starts before the box waits for the user.
+    connect(&program.timers, &TimerList::rang, this, &Shell::showEnd, Qt::QueuedConnection);
     m_window.installEventFilter(this);
 }
 
@@ -74,6 +78,7 @@ void Shell::connectMenu()
     connect(menu.about, &QAction::triggered, this, [] { openDialog<About>(); });
     connect(menu.stopwatch, &QAction::triggered, this,
             [this] { openDialog<Stopwatch>(program.stopwatch); });
+    connect(menu.timer, &QAction::triggered, this, [this] { openDialog<Timers>(program.timers); });
     connect(menu.updates, &QAction::triggered, this,
             [this] { openDialog<CheckUpdates>(program.updates); });
     connect(menu.help, &QAction::triggered, this,
@@ -103,6 +108,22 @@ void Shell::start(bool background)
         m_window.show();
     follow();
     program.alarms.start();
+    program.timers.start();
+}
+
+void Shell::showEnd(Countdown *timer)
+{
+    TimerList &timers = program.timers;
+    // Gone, or answered elsewhere, before its box came.
+    if (!timers.isRinging(timer))
+        return;
+    QMessageBox *box = ringbox::show(&m_window, timernames::timeIsUp(language()),
+                                     timernames::name(*timer, language()), QString(),
+                                     [&timers, timer](ringbox::Answer) { timers.stop(timer); });
+    connect(&timers, &TimerList::ended, box, [box, timer](Countdown *ended) {
+        if (ended == timer)
+            box->done(-1);
+    });
 }
 
 void Shell::follow()

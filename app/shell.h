@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class Countdown;
 class Notices;
 struct Program;
 
@@ -46,6 +47,8 @@ private:
     // Asks first while an alarm is armed, which cannot ring once Tivora has quit.
     bool mayQuit();
     void openFeedbackPage();
+    // Shows the box of a timer that ended.
+    void showEnd(Countdown *timer);
     Language language() const;
 
     Program &program;

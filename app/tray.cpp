@@ -2,17 +2,23 @@
 
 #include "alarm/alarmlist.h"
 #include "alarm/alarmnames.h"
+#include "timers/timerlist.h"
+#include "timers/timernames.h"
+
+#include <QAction>
 
 namespace {
 
 const Bilingual kShow{"Show Tivora", "Vis Tivora"};
 const Bilingual kQuit{"Quit", "Avslutt"};
 const Bilingual kStopRinging{"Stop %1", "Stopp %1"};
+const Bilingual kSkipNext{"Skip next (%1)", "Hopp over neste (%1)"};
 
 } // namespace
 
-Tray::Tray(AlarmList &alarms, std::optional<Language> language, const QIcon &icon)
-    : alarms(alarms), m_icon(icon)
+Tray::Tray(AlarmList &alarms, TimerList &timers, std::optional<Language> language,
+           const QIcon &icon)
+    : alarms(alarms), timers(timers), m_icon(icon)
 {
     m_icon.setToolTip(QStringLiteral("Tivora"));
     m_icon.setContextMenu(&menu);
@@ -28,6 +34,21 @@ Tray::Tray(AlarmList &alarms, std::optional<Language> language, const QIcon &ico
         for (Alarm *alarm : this->alarms.ringing())
             menu.addAction(kStopRinging.in(shown).arg(alarmnames::name(*alarm, language)), this,
                            [this, alarm] { this->alarms.stop(alarm); });
+        for (Countdown *timer : this->timers.ringing())
+            menu.addAction(kStopRinging.in(shown).arg(timernames::name(*timer, shown)), this,
+                           [this, timer] { this->timers.stop(timer); });
+        // The soonest ring a repeating alarm has, skipped or not, named as the window names it.
+        if (const AlarmList::Next next = this->alarms.nextSkippable(); next.alarm) {
+            QAction *skip = menu.addAction(kSkipNext.in(shown).arg(
+                alarmnames::next(*next.alarm, next.at, language).section(QStringLiteral(": "), 1)));
+            skip->setCheckable(true);
+            skip->setChecked(next.alarm->skippedRing().isValid());
+            Alarm *alarm = next.alarm;
+            connect(skip, &QAction::toggled, this, [this, alarm](bool on) {
+                if (this->alarms.indexOf(alarm) >= 0)
+                    alarm->setSkipNext(on, this->alarms.now());
+            });
+        }
         menu.addAction(kShow.in(shown), this, &Tray::showRequested);
         menu.addAction(kQuit.in(shown), this, &Tray::quitRequested);
     });

@@ -4,6 +4,7 @@
 #include "kit/desktop.h"
 #include "settings/settings.h"
 #include "stopwatch/stopwatch.h"
+#include "timers/timers.h"
 #include "updates/checkupdates.h"
 
 #include "windows.h"
@@ -59,7 +60,10 @@ const QMap<QString, Make> kWindows{
          return std::make_unique<Articles>(program.articles);
      }},
     {QStringLiteral("About"),
-     [](Program &) -> std::unique_ptr<QWidget> { return std::make_unique<About>(); }}};
+     [](Program &) -> std::unique_ptr<QWidget> { return std::make_unique<About>(); }},
+    {QStringLiteral("Timers"), [](Program &program) -> std::unique_ptr<QWidget> {
+         return std::make_unique<Timers>(program.timers);
+     }}};
 
 // The menu entry that opens each dialog.
 const QMap<QString, QString> kActions{
@@ -67,7 +71,8 @@ const QMap<QString, QString> kActions{
     {QStringLiteral("Stopwatch"), QStringLiteral("actionStopwatch")},
     {QStringLiteral("CheckUpdates"), QStringLiteral("actionCheck_for_updates")},
     {QStringLiteral("Articles"), QStringLiteral("actionHelp")},
-    {QStringLiteral("About"), QStringLiteral("actionAbout")}};
+    {QStringLiteral("About"), QStringLiteral("actionAbout")},
+    {QStringLiteral("Timers"), QStringLiteral("actionTimer")}};
 
 // The texts of the named widgets, "|" between them; a list's are its items.
 QString texts(const QWidget *window, const QString &names)

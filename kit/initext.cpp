@@ -1,4 +1,4 @@
-#include "alarm/initext.h"
+#include "kit/initext.h"
 
 namespace initext {
 
@@ -69,6 +69,22 @@ QByteArray quoted(const QString &text)
                              value.contains(QLatin1Char('=')) ||
                              value.startsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char(' '));
     return needsQuotes ? '"' + out + '"' : out;
+}
+
+QByteArray array(const QString &group, const QVector<QMap<QString, QByteArray>> &items)
+{
+    // QSettings compares its keys as paths ("1/time" before "10/time") and writes "/" as "\".
+    QMap<QString, QByteArray> lines;
+    for (int i = 0; i < items.size(); ++i) {
+        const QString prefix = QString::number(i + 1) + QLatin1Char('/');
+        for (auto key = items[i].cbegin(); key != items[i].cend(); ++key)
+            lines.insert(prefix + key.key(), key.value());
+    }
+    lines.insert(QStringLiteral("size"), QByteArray::number(items.size()));
+    QByteArray ini = '[' + group.toUtf8() + "]\n";
+    for (auto line = lines.cbegin(); line != lines.cend(); ++line)
+        ini += line.key().toUtf8().replace('/', '\\') + '=' + line.value() + '\n';
+    return ini;
 }
 
 } // namespace initext

@@ -1,0 +1,95 @@
+#include "app/shell.h"
+#include "timers/timers.h"
+
+#include "windows.h"
+
+#include <QListWidget>
+#include <QSpinBox>
+
+namespace {
+
+QDateTime fakeNow;
+
+} // namespace
+
+// The timers' window as the user meets it, over the program's shell, on a clock the test sets.
+class TestTimersWindow : public WindowTest
+{
+    Q_OBJECT
+
+    std::unique_ptr<Program> program;
+    std::unique_ptr<Shell> shell;
+
+    void stop() override
+    {
+        shell.reset();
+        program.reset();
+    }
+    void at(int seconds)
+    {
+        fakeNow = QDateTime(QDate(2024, 5, 1), QTime(7, 0)).addSecs(seconds);
+        program->timers.check();
+    }
+    static QString rows(const QWidget &window)
+    {
+        QStringList all;
+        auto *list = child<QListWidget>(&window, "lwTimers");
+        for (int row = 0; row < list->count(); ++row)
+            all << list->item(row)->text();
+        return all.join(QLatin1Char('\n'));
+    }
+
+private slots:
+    void initTestCase() { qRegisterMetaType<Countdown *>(); }
+    // Extras > Timer opens the window; a preset starts a timer at once, which ends with its box
+    // and the alarm's sound, and a timer paused and started again ends that much later.
+    void presetRunsToItsBox()
+    {
+        putSettings("lang", "2");
+        program = makeProgram([] { return fakeNow; });
+        shell = std::make_unique<Shell>(*program);
+        at(0);
+        shell->start(false);
+        child<QAction>(&shell->window(), "actionTimer")->trigger();
+        QCOMPARE(dialogs, QStringList{"Timers"});
+        Timers window(program->timers);
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Nedtelling"));
+        child<QAbstractButton>(&window, "btnPreset5")->click();
+        QTest::keyClicks(child<QLineEdit>(&window, "leLabel"), QStringLiteral("Egg"));
+        at(60);
+        QTRY_COMPARE(rows(window), QStringLiteral("Egg  ·  00:04:00  ·  Går"));
+        // A second timer from the form (a copy of the selected one, then changed), paused a
+        // minute on the way.
+        child<QAbstractButton>(&window, "btnNewTimer")->click();
+        auto *label = child<QLineEdit>(&window, "leLabel");
+        label->selectAll();
+        QTest::keyClicks(label, QStringLiteral("Te"));
+        child<QSpinBox>(&window, "sbMinutes")->setValue(2);
+        child<QAbstractButton>(&window, "btnStart")->click();
+        at(90);
+        child<QAbstractButton>(&window, "btnPause")->click();
+        at(150);
+        QTRY_COMPARE(rows(window), QStringLiteral("Egg  ·  00:02:30  ·  Går\n"
+                                                  "Te  ·  00:01:30  ·  På pause"));
+        child<QAbstractButton>(&window, "btnStart")->click();
+        // Its two minutes, and the minute it was paused; then the first timer's five.
+        closing = false;
+        at(239);
+        QCoreApplication::processEvents();
+        QVERIFY(boxes.isEmpty());
+        at(240);
+        QTRY_COMPARE(boxes, QStringList{"Tiden er ute|Te"});
+        QVERIFY(program->sound.isPlaying());
+        QVERIFY(!QApplication::activeModalWidget()->findChild<QWidget *>("btnSnooze"));
+        closing = true;
+        QTRY_VERIFY(!program->sound.isPlaying());
+        at(300);
+        QTRY_COMPARE(boxes.size(), 2);
+        QCOMPARE(rows(window), QStringLiteral("Egg  ·  00:05:00  ·  Stoppet\n"
+                                              "Te  ·  00:02:00  ·  Stoppet"));
+    }
+};
+
+QTEST_MAIN(TestTimersWindow)
+#include "tst_timerswindow.moc"

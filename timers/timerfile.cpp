@@ -1,0 +1,91 @@
+#include "timers/timerfile.h"
+
+#include "kit/initext.h"
+#include "kit/textfile.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace timerfile {
+
+namespace {
+
+const QString kList = QStringLiteral("timers");
+const QString kLabel = QStringLiteral("label");
+const QString kLength = QStringLiteral("length");
+const QString kState = QStringLiteral("state");
+const QString kEnds = QStringLiteral("ends");
+const QString kLeft = QStringLiteral("left");
+// A handful of timers fits in a few kilobytes; a file this large is not one of them.
+constexpr qint64 kMaxBytes = 1024 * 1024;
+
+const char *stateName(Countdown::State state)
+{
+    switch (state) {
+    case Countdown::State::Running:
+        return "running";
+    case Countdown::State::Paused:
+        return "paused";
+    case Countdown::State::Stopped:
+        break;
+    }
+    return "stopped";
+}
+
+} // namespace
+
+QVector<Countdown::Kept> read(const QString &path)
+{
+    // A FIFO at the path would block the start.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxBytes)
+        return {};
+    QSettings file(path, QSettings::IniFormat);
+    file.setIniCodec("UTF-8");
+    QVector<Countdown::Kept> timers;
+    const int size = qMin(file.beginReadArray(kList), 100);
+    for (int i = 0; i < size; ++i) {
+        file.setArrayIndex(i);
+        Countdown::Kept timer;
+        bool isNumber = false;
+        timer.lengthMs = file.value(kLength).toString().toLongLong(&isNumber) * 1000;
+        if (!isNumber || timer.lengthMs <= 0 || timer.lengthMs > Countdown::kMaxLengthMs)
+            continue;
+        timer.label = file.value(kLabel).toString();
+        const QString state = file.value(kState).toString();
+        if (state == QLatin1String(stateName(Countdown::State::Running))) {
+            timer.endsAt = QDateTime::fromString(file.value(kEnds).toString(), Qt::ISODateWithMs);
+            timer.state =
+                timer.endsAt.isValid() ? Countdown::State::Running : Countdown::State::Stopped;
+        } else if (state == QLatin1String(stateName(Countdown::State::Paused))) {
+            timer.leftMs = file.value(kLeft).toString().toLongLong(&isNumber);
+            timer.state = isNumber && timer.leftMs >= 0 && timer.leftMs <= timer.lengthMs
+                              ? Countdown::State::Paused
+                              : Countdown::State::Stopped;
+        }
+        timers << timer;
+    }
+    file.endArray();
+    return timers;
+}
+
+bool write(const QVector<Countdown::Kept> &timers, const QString &path)
+{
+    // The program leaves creating the folder to its user.
+    if (!QFileInfo(QFileInfo(path).path()).isDir())
+        return false;
+    QVector<QMap<QString, QByteArray>> items;
+    for (const Countdown::Kept &timer : timers) {
+        QMap<QString, QByteArray> keys{{kLabel, initext::quoted(timer.label)},
+                                       {kLength, QByteArray::number(timer.lengthMs / 1000)},
+                                       {kState, stateName(timer.state)}};
+        if (timer.state == Countdown::State::Running)
+            keys.insert(kEnds, timer.endsAt.toUTC().toString(Qt::ISODateWithMs).toLatin1());
+        else if (timer.state == Countdown::State::Paused)
+            keys.insert(kLeft, QByteArray::number(timer.leftMs));
+        items << keys;
+    }
+    return textfile::writeAtomically(path, initext::array(kList, items));
+}
+
+} // namespace timerfile
