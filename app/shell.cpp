@@ -68,7 +68,11 @@ Shell::Shell(Program &program, std::unique_ptr<StartAtLogin> startAtLogin)
     m_window.installEventFilter(this);
 }
 
-Shell::~Shell() = default;
+Shell::~Shell()
+{
+    // The window hides as it goes, after the tray and the notifier it would tell.
+    m_window.removeEventFilter(this);
+}
 
 void Shell::connectMenu()
 {

@@ -3,13 +3,17 @@
 #include "windows.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimeEdit>
+
+#include <cmath>
 
 namespace {
 
@@ -362,6 +366,46 @@ private slots:
                                      "the menu of Tivora's icon in the system tray.",
                                      quit, quit}));
     }
+    // A repeating alarm skips its next ring from its button or from the tray's menu, and its
+    // row and the status bar say which; a fade is kept; a ring missed while Tivora was not
+    // running is named in the status bar at the next start.
+    void skipsAndMisses()
+    {
+        open(may1(6, 0, 0), "1", QTime(7, 0)); // a Wednesday, every day
+        auto *skip = child<QAbstractButton>(window, "btnSkipNext");
+        QVERIFY(skip->isEnabled() && !skip->isChecked());
+        skip->click();
+        QCOMPARE(rows(), QStringLiteral("07:00:00  ·  Every day  ·  Alarm Clock  ·  On  ·  "
+                                        "skips Wed 07:00"));
+        QCOMPARE(show("lblNextAlarm"), QStringLiteral("Next alarm: Thu 07:00, Alarm Clock"));
+        tick(may1(7, 0, 0));
+        QCOMPARE(heard(), QString());
+        QVERIFY(!skip->isChecked() && rows().endsWith(QLatin1String("On")));
+        child<QSpinBox>(window, "sbFadeIn")->setValue(30);
+        // The tray's menu offers to skip the soonest ring, and unchecking it undoes the skip.
+        QMenu *tray = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *menu = qobject_cast<QMenu *>(widget); menu && !menu->parent())
+                tray = menu;
+        QVERIFY(tray);
+        for (bool on : {true, false}) {
+            emit tray->aboutToShow();
+            QAction *entry = tray->actions().value(0);
+            QCOMPARE(entry->text(), QStringLiteral("Skip next (Thu 07:00, Alarm Clock)"));
+            QCOMPARE(entry->isChecked(), !on);
+            entry->trigger();
+            QCOMPARE(skip->isChecked(), on);
+        }
+        child<QRadioButton>(window, "rbtnAlarmNotActive")->click();
+        QVERIFY(!skip->isEnabled());
+        child<QRadioButton>(window, "rbtnAlarmActive")->click();
+        // Quit at 08:00, started again the next day at 09:00: that morning's ring was missed.
+        tick(may1(8, 0, 0));
+        open(may1(9, 0, 0).addDays(1), "1");
+        QCOMPARE(show("sbFadeIn lblMissed"),
+                 QStringLiteral("30 s|Missed alarm: Thu 07:00, Alarm Clock"));
+        QCOMPARE(heard(), QString());
+    }
     // The notice that closing keeps Tivora running shows once for the user, also across
     // restarts, and never over a ring's box: a ring takes its place.
     void backgroundNotice()
@@ -433,6 +477,31 @@ private slots:
             QVERIFY(peakOfNextSecond() < 0.01);
             due = due.addSecs(10 * 60);
         }
+    }
+    // With a fade of ten seconds the ring rises from silence: heard in the test sound server's
+    // sink, its first second is at least 20 dB below its tenth.
+    void fadesIn()
+    {
+        if (sink.isEmpty())
+            QSKIP("no test sound server (TIVORA_TEST_SINK is unset)");
+        QProcess::execute(QStringLiteral("sox"), QStringList{"-n", "-c", "2", "tone.wav", "synth",
+                                                             "3", "sine", "440", "vol", "0.25"});
+        putSettings("volume sa", "80|tone.wav");
+        open(may1(7, 29, 59), "1", QTime(7, 30));
+        child<QSpinBox>(window, "sbFadeIn")->setValue(10);
+        double first = -1, last = -1;
+        QElapsedTimer since;
+        since.start();
+        ring(may1(7, 30, 0), [&] {
+            first = peakOfNextSecond();
+            QTest::qWait(int(qMax<qint64>(0, 9000 - since.elapsed())));
+            last = peakOfNextSecond();
+            answers = QStringList{"OK"};
+        });
+        const double rise = 20 * std::log10(last / qMax(first, 1e-5));
+        qInfo("first second's peak %.4f, tenth second's %.4f: %.1f dB", first, last, rise);
+        QVERIFY2(last > 0.1 && rise >= 20,
+                 qPrintable(QStringLiteral("%1 then %2: %3 dB").arg(first).arg(last).arg(rise)));
     }
 };
 
