@@ -264,6 +264,23 @@ int main(int argc, char *argv[])
         window.hide();
         all.push_back(measure("hidden, armed", clock, windowSeconds));
         print(all.back());
+        // A countdown running with the window hidden wakes nothing before its end.
+        program.timers.start();
+        program.timers.add(qint64(windowSeconds * 1000) + 60 * 1000)->start(program.timers.now());
+        all.push_back(measure("hidden, a timer running", clock, windowSeconds));
+        print(all.back());
+        // A ring that fades in over a minute steps its volume ten times a second, and no more;
+        // beside a ring at full volume, which the player itself wakes.
+        for (const int fade : {0, 60}) {
+            Alarm &ringing = *program.alarms.add();
+            ringing.setFadeSeconds(fade);
+            ringing.setTime(QTime::currentTime().addSecs(3));
+            ringing.setArmed(true);
+            all.push_back(measure(fade ? "a ring fading in" : "a ring at full volume", clock, 10));
+            print(all.back());
+            program.alarms.stop(&ringing);
+            program.alarms.remove(ringing);
+        }
     }
     {
         QLabel label;
@@ -301,6 +318,9 @@ int main(int argc, char *argv[])
     };
     const Figures &window = all.front();
     const Figures &hidden = all[1];
+    const Figures &timer = all[2];
+    const Figures &loud = all[3];
+    const Figures &fading = all[4];
     const Figures &bare = all[all.size() - 2];
     const Figures &busy = all.back();
     std::printf("TABLE|Idle processor use of the main window (%.0f s)|%.3f%% of a core|%.3f%% "
@@ -321,6 +341,13 @@ int main(int argc, char *argv[])
                 static_cast<long long>(hidden.wakeups));
     std::printf("TABLE|Processor use with the window hidden (%.0f s)|%.3f%% of a core||-\n",
                 hidden.seconds, share(hidden));
+    std::printf("TABLE|GUI thread's wake-ups in %.0f s, hidden, a timer running to its end "
+                "later|%lld||none before its end\n",
+                timer.seconds, static_cast<long long>(timer.wakeups));
+    std::printf("TABLE|GUI thread's wake-ups in %.0f s of a ring fading in over a minute|%lld|%lld "
+                "(a ring at full volume)|at most 10 a second more\n",
+                fading.seconds, static_cast<long long>(fading.wakeups),
+                static_cast<long long>(loud.wakeups));
     std::printf("TABLE|Second boundary to label change, median|%.2f ms|%.2f ms (0 ms timer)|"
                 "under 5 ms\n",
                 delay(window, false), delay(busy, false));
