@@ -1,8 +1,9 @@
 // Every parser of input from outside the program reads the same bytes: a settings file edited
-// by hand, an alarm file edited by hand (which saves and reads back the same alarm), and the
-// update server's reply. None may crash, hang or disagree with itself.
+// by hand, an alarm file and a timers' file edited by hand (each saves and reads back the same
+// contents), and the update server's reply. None may crash, hang or disagree with itself.
 #include "alarm/alarmfile.h"
 #include "settings/settingsfiles.h"
+#include "timers/timerfile.h"
 #include "updates/updateindicator.h"
 
 #include <QFile>
@@ -38,6 +39,13 @@ void alarmFile(const QString &path, const QString &saved)
           again.notes.toldAboutBackground == read.notes.toldAboutBackground);
 }
 
+void timerFile(const QString &path, const QString &saved)
+{
+    const QVector<Countdown::Kept> timers = timerfile::read(path);
+    // Whole seconds are what the file keeps of a length; a read file holds nothing else.
+    check(timerfile::write(timers, saved) && timerfile::read(saved) == timers);
+}
+
 void updateReply(const QByteArray &body)
 {
     const QString text = updateindicator::indicatorText(body);
@@ -64,6 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString saved = dir.filePath(name + QStringLiteral(".ini"));
     settingsFile(file.fileName());
     alarmFile(file.fileName(), saved);
+    QFile::remove(saved);
+    timerFile(file.fileName(), saved);
     updateReply(bytes);
     file.remove();
     QFile::remove(saved);
