@@ -1,5 +1,7 @@
 #include "alarm/alarmlist.h"
 
+#include "kit/owned.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -51,9 +53,7 @@ Alarm &AlarmList::adopt(std::unique_ptr<Alarm> alarm)
 
 int AlarmList::indexOf(const Alarm *alarm) const
 {
-    const auto found = std::find_if(m_alarms.begin(), m_alarms.end(),
-                                    [alarm](const auto &own) { return own.get() == alarm; });
-    return found == m_alarms.end() ? -1 : int(found - m_alarms.begin());
+    return indexOfOwned(m_alarms, alarm);
 }
 
 Alarm *AlarmList::add()

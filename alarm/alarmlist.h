@@ -2,7 +2,7 @@
 
 #include "alarm/alarm.h"
 #include "alarm/alarmfile.h"
-#include "alarm/wakeup.h"
+#include "kit/wakeup.h"
 
 #include <QDateTime>
 #include <QObject>

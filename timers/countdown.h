@@ -32,6 +32,9 @@ public:
     };
 
     static constexpr qint64 kMaxLengthMs = 100LL * 60 * 60 * 1000;
+    // An end heard this late (Tivora was not running, or the computer slept) is told without a
+    // sound, as an alarm's ring is.
+    static constexpr qint64 kSilentAfterMs = 5 * 60 * 1000;
 
     explicit Countdown(const Kept &kept, QObject *parent = nullptr);
 

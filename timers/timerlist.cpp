@@ -1,6 +1,6 @@
 #include "timers/timerlist.h"
 
-#include "alarm/alarmclock.h"
+#include "kit/owned.h"
 
 #include <algorithm>
 
@@ -33,9 +33,7 @@ Countdown &TimerList::adopt(std::unique_ptr<Countdown> timer)
 
 int TimerList::indexOf(const Countdown *timer) const
 {
-    const auto found = std::find_if(m_timers.begin(), m_timers.end(),
-                                    [timer](const auto &own) { return own.get() == timer; });
-    return found == m_timers.end() ? -1 : int(found - m_timers.begin());
+    return indexOfOwned(m_timers, timer);
 }
 
 Countdown *TimerList::add(qint64 lengthMs, const QString &label)
@@ -99,7 +97,7 @@ void TimerList::check()
         const QSignalBlocker quiet(timer.get());
         if (timer->ends(current)) {
             // An end long past (Tivora was not running) is told without a sound, as an alarm's.
-            rings << qMakePair(timer.get(), end.msecsTo(current) <= AlarmClock::kSilentAfterMs);
+            rings << qMakePair(timer.get(), end.msecsTo(current) <= Countdown::kSilentAfterMs);
         } else if (end.isValid() && (!next.isValid() || end < next)) {
             next = end;
         }

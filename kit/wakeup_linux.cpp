@@ -1,4 +1,4 @@
-#include "alarm/timerwakeup.h"
+#include "kit/timerwakeup.h"
 
 #include <QSocketNotifier>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "alarm/wakeup.h"
+#include "kit/wakeup.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "alarm/timerwakeup.h"
+#include "kit/timerwakeup.h"
 
 TimerWakeUp::TimerWakeUp(Clock clock, QObject *parent) : WakeUp(parent), m_clock(std::move(clock))
 {

@@ -1,4 +1,4 @@
-#include "alarm/timerwakeup.h"
+#include "kit/timerwakeup.h"
 
 std::unique_ptr<WakeUp> WakeUp::make(const Clock &clock)
 {
