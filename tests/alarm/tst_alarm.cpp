@@ -1,5 +1,5 @@
 #include "alarm/alarmlist.h"
-#include "alarm/timerwakeup.h"
+#include "kit/timerwakeup.h"
 
 #include "folder.h"
 

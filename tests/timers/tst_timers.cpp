@@ -1,6 +1,6 @@
 #include "timers/timerlist.h"
 
-#include "alarm/timerwakeup.h"
+#include "kit/timerwakeup.h"
 
 #include "folder.h"
 
