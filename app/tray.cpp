@@ -27,7 +27,7 @@ Tray::Tray(AlarmList &alarms, TimerList &timers, std::optional<Language> languag
                 if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
                     emit showRequested();
             });
-    // Made as it opens, naming each alarm that rings now.
+    // Made as it opens, naming each alarm and timer that rings now.
     connect(&menu, &QMenu::aboutToShow, this, [this, language] {
         const Language shown = language.value_or(Language::English);
         menu.clear();
@@ -37,7 +37,9 @@ Tray::Tray(AlarmList &alarms, TimerList &timers, std::optional<Language> languag
         for (Countdown *timer : this->timers.ringing())
             menu.addAction(kStopRinging.in(shown).arg(timernames::name(*timer, shown)), this,
                            [this, timer] { this->timers.stop(timer); });
-        // The soonest ring a repeating alarm has, skipped or not, named as the window names it.
+        menu.addAction(kShow.in(shown), this, &Tray::showRequested);
+        // After the window, which a user looks for first: the soonest ring a repeating alarm has,
+        // skipped or not, named as the window names it.
         if (const AlarmList::Next next = this->alarms.nextSkippable(); next.alarm) {
             QAction *skip = menu.addAction(kSkipNext.in(shown).arg(
                 alarmnames::next(*next.alarm, next.at, language).section(QStringLiteral(": "), 1)));
@@ -49,7 +51,6 @@ Tray::Tray(AlarmList &alarms, TimerList &timers, std::optional<Language> languag
                     alarm->setSkipNext(on, this->alarms.now());
             });
         }
-        menu.addAction(kShow.in(shown), this, &Tray::showRequested);
         menu.addAction(kQuit.in(shown), this, &Tray::quitRequested);
     });
 }
