@@ -289,9 +289,9 @@ void MainWindow::showAlarmState()
 
 MainWindow::Menu MainWindow::menu() const
 {
-    return {ui->actionExit,      ui->actionSettings, ui->actionStartAtLogin,
-            ui->actionStopwatch, ui->actionTimer,    ui->actionCheck_for_updates,
-            ui->actionSend_feedback, ui->actionHelp, ui->actionAbout};
+    return {ui->actionExit,          ui->actionSettings, ui->actionStartAtLogin,
+            ui->actionStopwatch,     ui->actionTimer,    ui->actionCheck_for_updates,
+            ui->actionSend_feedback, ui->actionHelp,     ui->actionAbout};
 }
 
 void MainWindow::bringToFront()
