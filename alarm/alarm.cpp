@@ -84,7 +84,9 @@ void Alarm::setSkipNext(bool skip, const QDateTime &now)
         set(m_settings.skip, QDate());
         return;
     }
-    set(m_settings.skip, m_decision.nextRing(now, m_settings.time, true, m_settings.days).date());
+    // The schedule's next ring, not a snooze that comes before it.
+    set(m_settings.skip,
+        m_decision.nextScheduled(now, m_settings.time, true, m_settings.days).date());
 }
 
 AlarmClock::Ring Alarm::check(const QDateTime &previous, const QDateTime &current)
@@ -98,6 +100,11 @@ AlarmClock::Ring Alarm::check(const QDateTime &previous, const QDateTime &curren
     if (ring != AlarmClock::Ring::None && m_settings.days == days::kOnce)
         setArmed(false);
     return ring;
+}
+
+QDateTime Alarm::nextScheduled(const QDateTime &now) const
+{
+    return m_decision.nextScheduled(now, m_settings.time, isArmed(), m_settings.days);
 }
 
 QDateTime Alarm::nextRing(const QDateTime &now) const

@@ -65,6 +65,8 @@ public:
     // The first moment after now at which it can ring, past a skipped one; invalid while it
     // cannot.
     QDateTime nextRing(const QDateTime &now) const;
+    // Its schedule's next ring after now, skipped or not, and whatever snooze comes before.
+    QDateTime nextScheduled(const QDateTime &now) const;
     // Goes on from an earlier run's last check: the next check, given that moment, finds what
     // it missed since.
     void resume() { m_decision.resume(m_settings.time, isArmed()); }

@@ -38,6 +38,7 @@ AlarmClock::Ring AlarmClock::check(const QDateTime &previous, const QDateTime &c
 
     if (m_snoozedUntil.isValid() && current >= m_snoozedUntil) {
         const qint64 lateMs = m_snoozedUntil.msecsTo(current);
+        m_lastDue = m_snoozedUntil;
         m_snoozedUntil = QDateTime();
         return lateMs > kSilentAfterMs ? Ring::Silent : Ring::WithSound;
     }
@@ -70,6 +71,7 @@ AlarmClock::Ring AlarmClock::check(const QDateTime &previous, const QDateTime &c
     if (due == m_lastRing)
         return Ring::None;
     m_lastRing = due;
+    m_lastDue = QDateTime(due.date(), due.time());
     if (due.date() == skip)
         return Ring::None;
     return lateMs > kSilentAfterMs ? Ring::Silent : Ring::WithSound;
@@ -86,8 +88,8 @@ void AlarmClock::snooze(const QDateTime &now, qint64 intervalMs)
     m_snoozedUntil = now.addMSecs(intervalMs);
 }
 
-QDateTime AlarmClock::nextRing(const QDateTime &now, const QTime &alarm, bool armed,
-                               days::Days days, const QDate &skip) const
+QDateTime AlarmClock::nextScheduled(const QDateTime &now, const QTime &alarm, bool armed,
+                                    days::Days days, const QDate &skip) const
 {
     if (!armed || !now.isValid() || !alarm.isValid())
         return {};
@@ -104,6 +106,14 @@ QDateTime AlarmClock::nextRing(const QDateTime &now, const QTime &alarm, bool ar
         date = date.addDays(1);
     while (!days::ringsOn(days, date.dayOfWeek()) || date == skip)
         date = date.addDays(1);
-    const QDateTime next = on(date);
+    return on(date);
+}
+
+QDateTime AlarmClock::nextRing(const QDateTime &now, const QTime &alarm, bool armed,
+                               days::Days days, const QDate &skip) const
+{
+    const QDateTime next = nextScheduled(now, alarm, armed, days, skip);
+    if (!next.isValid())
+        return next;
     return m_snoozedUntil.isValid() && m_snoozedUntil < next ? m_snoozedUntil : next;
 }

@@ -26,8 +26,9 @@ public:
     // whose ring is passed over as if it had rung.
     Ring check(const QDateTime &previous, const QDateTime &current, const QTime &alarm, bool armed,
                days::Days days = days::kEveryDay, const QDate &skip = {});
-    // The wall-clock moment of the latest ring a check found due, rung or skipped.
-    QDateTime lastDue() const { return QDateTime(m_lastRing.date(), m_lastRing.time()); }
+    // The moment of the latest ring a check found due, rung or skipped: a snooze's, or the
+    // alarm's own time on its day.
+    QDateTime lastDue() const { return m_lastDue; }
 
     // Takes the alarm as it was at an earlier run's last check, so that the next check, given
     // that moment as previous, finds the rings missed since.
@@ -44,10 +45,14 @@ public:
     // while disarmed.
     QDateTime nextRing(const QDateTime &now, const QTime &alarm, bool armed,
                        days::Days days = days::kEveryDay, const QDate &skip = {}) const;
+    // The same without a pending snooze: the next time the alarm's own schedule comes.
+    QDateTime nextScheduled(const QDateTime &now, const QTime &alarm, bool armed,
+                            days::Days days = days::kEveryDay, const QDate &skip = {}) const;
 
 private:
     bool m_wasArmed = false;
     QTime m_alarm;
     QDateTime m_lastRing;
+    QDateTime m_lastDue;
     QDateTime m_snoozedUntil;
 };

@@ -102,9 +102,7 @@ AlarmList::Next AlarmList::nextSkippable() const
     for (const auto &alarm : m_alarms) {
         if (!alarm->canSkip())
             continue;
-        // A skipped ring is the next it has, until it passes.
-        const QDateTime skipped = alarm->skippedRing();
-        const QDateTime at = skipped.isValid() ? skipped : alarm->nextRing(current);
+        const QDateTime at = alarm->nextScheduled(current);
         if (at.isValid() && (!next.at.isValid() || at < next.at))
             next = {alarm.get(), at};
     }

@@ -25,6 +25,9 @@ namespace {
 const Bilingual kQuitArmed{
     "The alarm at %1 will not ring while Tivora is closed. Quit anyway?",
     "Alarmen kl. %1 vil ikke ringe mens Tivora er lukket. Avslutte likevel?"};
+const Bilingual kQuitTimer{
+    "The timer %1 will not ring while Tivora is closed. Quit anyway?",
+    "Nedtellingen %1 vil ikke ringe mens Tivora er lukket. Avslutte likevel?"};
 const Bilingual kQuitUnsaved{
     "The alarm could not be saved and will be lost when Tivora quits. Quit anyway?",
     "Alarmen kunne ikke lagres og går tapt når Tivora avsluttes. Avslutte likevel?"};
@@ -168,7 +171,9 @@ bool Shell::eventFilter(QObject *, QEvent *event)
 
 void Shell::close(QCloseEvent *event)
 {
-    if (!program.alarms.isArmed()) {
+    // An armed alarm or a running timer rings with the window closed; without either, closing
+    // quits.
+    if (!program.alarms.isArmed() && !program.timers.nextToEnd()) {
         if (mayQuit())
             emit quitting();
         else
@@ -187,19 +192,25 @@ void Shell::close(QCloseEvent *event)
                                    kInBackground.text.in(language()), QMessageBox::Ok, &m_window);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     connect(&alarms, &AlarmList::rang, notice, &QMessageBox::close);
+    connect(&program.timers, &TimerList::rang, notice, &QMessageBox::close);
     notice->open();
 }
 
 bool Shell::mayQuit()
 {
     AlarmList &alarms = program.alarms;
+    // About the ring that comes first, an alarm's or a timer's.
+    const Countdown *timer = program.timers.nextToEnd();
     QString question;
     // A last try first: the disk may take it now.
     if (alarms.saveFailed() && !alarms.save())
         question = kQuitUnsaved.in(language());
-    else if (const AlarmList::Next next = alarms.next(); next.alarm)
+    else if (const AlarmList::Next next = alarms.next();
+             next.alarm && (!timer || next.at <= timer->endsAt()))
         question =
             kQuitArmed.in(language()).arg(next.at.time().toString(QStringLiteral("hh:mm:ss")));
+    else if (timer)
+        question = kQuitTimer.in(language()).arg(timernames::name(*timer, language()));
     else
         return true;
     return boxes::ask(&m_window, m_window.windowTitle(), question, language());

@@ -65,6 +65,17 @@ QDateTime TimerList::now() const
     return m_clock ? m_clock() : QDateTime::currentDateTime();
 }
 
+Countdown *TimerList::nextToEnd() const
+{
+    Countdown *first = nullptr;
+    for (const auto &timer : m_timers) {
+        const QDateTime end = timer->endsAt();
+        if (end.isValid() && (!first || end < first->endsAt()))
+            first = timer.get();
+    }
+    return first;
+}
+
 void TimerList::stop(Countdown *timer)
 {
     if (m_ringing.removeOne(timer))

@@ -39,6 +39,8 @@ public:
     void remove(Countdown &timer);
 
     QDateTime now() const;
+    // The running timer that ends first; none while no timer runs.
+    Countdown *nextToEnd() const;
     // The timers whose ring is not answered yet, in the order they rang.
     const QList<Countdown *> &ringing() const { return m_ringing; }
     bool isRinging(const Countdown *timer) const

@@ -423,6 +423,26 @@ private slots:
         alarms->at(0).setTime(QTime(6, 0));
         QVERIFY(!alarms->at(0).skippedRing().isValid());
     }
+    // With a snooze pending, skipping takes the schedule's next ring, not the snooze; a snooze
+    // heard late is named by its own time.
+    void skipAndSnooze()
+    {
+        auto alarms = armed({"07:00:00#1234567"});
+        Heard heard(*alarms);
+        alarms->start();
+        fakeNow = may(1, 7, 0);
+        alarms->tick();
+        Alarm &alarm = alarms->at(0);
+        alarms->snooze(&alarm);
+        alarm.setSkipNext(true, fakeNow);
+        QCOMPARE(alarm.skippedRing(), may(2, 7, 0));
+        QCOMPARE(alarms->nextSkippable().at, may(2, 7, 0));
+        QCOMPARE(alarms->next().at, may(1, 7, 10));
+        fakeNow = may(1, 7, 30); // the computer slept through the snooze
+        alarms->tick();
+        QCOMPARE(heard, QStringLiteral("07:00 07:00!"));
+        QCOMPARE(alarm.lastDue(), may(1, 7, 10));
+    }
     // A ring due while Tivora was not running sounds at start if it is at most five minutes
     // late, and is told as missed if later; an alarm for once that was missed is disarmed.
     void missedWhileClosed_data()

@@ -88,6 +88,14 @@ private slots:
         QTRY_COMPARE(boxes.size(), 2);
         QCOMPARE(rows(window), QStringLiteral("Egg  ·  00:05:00  ·  Stoppet\n"
                                               "Te  ·  00:02:00  ·  Stoppet"));
+        // A running timer, like an armed alarm, keeps Tivora running with its window closed,
+        // and quitting asks first.
+        child<QAbstractButton>(&window, "btnStart")->click();
+        QVERIFY(!shell->window().close() && shell->window().isHidden());
+        answers = QStringList{QString(), "Nei"};
+        child<QAction>(&shell->window(), "actionExit")->trigger();
+        QTRY_COMPARE(boxes.last(), QStringLiteral("Tivora|Nedtellingen Te vil ikke ringe mens "
+                                                  "Tivora er lukket. Avslutte likevel?"));
     }
 };
 
