@@ -18,8 +18,12 @@ QString sheet(const char *name)
 const QString &darkTheme()
 {
     // The widget rules come after the base ones, in the order the windows rely on, and the
-    // marks of focus last, since the rules before them leave most widgets without one.
-    static const QString whole = sheet("tooltip") + baseRules() + sheet("widgets") + focusRules();
+    // marks of focus last, since the rules before them leave most widgets without one. Spin
+    // boxes are drawn by rules too: left to the base style, each paint of one gets a palette
+    // made anew, and Fusion caches a picture of it under that palette's key, never found again,
+    // until Qt's pixmap cache is full (10 MiB, the memory that grew under X11).
+    static const QString whole =
+        sheet("tooltip") + baseRules() + sheet("widgets") + sheet("spinbox") + focusRules();
     return whole;
 }
 

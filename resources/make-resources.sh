@@ -177,6 +177,9 @@ convert -size 7x5 xc:none \
     -draw "fill rgba(177,177,177,0.45) point 0,1 point 6,1 point 1,2 point 5,2 point 2,3 point 4,3 point 3,4" \
     "${PNG_OPTS[@]}" -define png:color-type=4 PNG:down_arrow.png
 
+# Spin box up arrow: the drop-down arrow upside down.
+convert down_arrow.png -flip "${PNG_OPTS[@]}" -define png:color-type=4 PNG:up_arrow.png
+
 # Check mark of a checked check box: 9 x 9.
 convert -size 9x9 xc:none \
     -draw "fill none stroke $ORANGE stroke-width 1.8 polyline 1,4.5 3.5,7 8,1.5" \

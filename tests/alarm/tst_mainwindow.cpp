@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
@@ -330,6 +331,40 @@ private slots:
         // Told once: the next start finds a whole file.
         open(may1(6, 0, 1), language);
         QCOMPARE(boxes.size(), 1);
+    }
+    // Qt's pixmap cache holds its pictures until it is full, pushing out the oldest: the form's
+    // repaints, as alarms are chosen or a dialog comes and goes, must not fill it.
+    void repaintsFillNoCache_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("choosing alarms") << QString();
+        QTest::newRow("opening About") << QStringLiteral("actionAbout");
+    }
+    void repaintsFillNoCache()
+    {
+        QFETCH(QString, action);
+        open(may1(7, 0, 0), "1", QTime(7, 30));
+        child<QAbstractButton>(window, "btnNewAlarm")->click();
+        arm(QTime(8, 15));
+        child<QSpinBox>(window, "sbSnooze")->setValue(5);
+        auto *list = child<QListWidget>(window, "lwAlarms");
+        const int limit = QPixmapCache::cacheLimit();
+        QPixmapCache::setCacheLimit(256); // KiB: a few pictures of a spin box
+        QPixmap kept(16, 16);
+        kept.fill(Qt::black);
+        QPixmapCache::insert(QStringLiteral("kept"), kept);
+        for (int times = 0; times < 40; ++times) {
+            if (action.isEmpty()) {
+                list->setCurrentRow(times % 2);
+            } else {
+                QApplication::setActiveWindow(window);
+                child<QAction>(window, qPrintable(action))->trigger();
+            }
+            QCoreApplication::processEvents();
+        }
+        const bool stillKept = QPixmapCache::find(QStringLiteral("kept"), &kept);
+        QPixmapCache::setCacheLimit(limit);
+        QVERIFY(stillKept);
     }
     void keyboardTipsAndQuitting()
     {
