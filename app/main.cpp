@@ -1,6 +1,7 @@
 #include "app/program.h"
 #include "app/shell.h"
 #include "app/singleinstance.h"
+#include "app/userfolder.h"
 #include "kit/desktop.h"
 #include "kit/qttranslation.h"
 
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Lets Wayland and the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Tivora"));
+    // Before the guard, which is one per working folder.
+    userfolder::enter();
     SingleInstance single;
     if (single.handOver())
         return 0;

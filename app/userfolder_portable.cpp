@@ -1,0 +1,3 @@
+#include "app/userfolder.h"
+
+void userfolder::enter() {}
