@@ -34,3 +34,17 @@ find_program(TIVORA_WINE NAMES wine64 wine DOC "wine, to run Windows programs he
 if(TIVORA_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR "${TIVORA_WINE}")
 endif()
+
+# Where the DLLs a built program loads live: Qt's, and the compiler's runtime (linked beside the
+# build tree's programs, and shipped by the installer where a program needs them).
+if(NOT TIVORA_WINDOWS_DLL_DIRS)
+    set(_tivora_dll_dirs "${TIVORA_WINDOWS_QT}/bin")
+    foreach(_tivora_dll libstdc++-6.dll libwinpthread-1.dll)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${_tivora_dll}
+            OUTPUT_VARIABLE _tivora_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+        get_filename_component(_tivora_path "${_tivora_path}" DIRECTORY)
+        get_filename_component(_tivora_path "${_tivora_path}" REALPATH)
+        list(APPEND _tivora_dll_dirs "${_tivora_path}")
+    endforeach()
+    set(TIVORA_WINDOWS_DLL_DIRS "${_tivora_dll_dirs}" CACHE INTERNAL "")
+endif()
