@@ -3,18 +3,20 @@
 TIVORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # install_packages <group>: installs the packages of scripts/packages.txt up to
-# and including the group's section ("run", or "test" for everything).
+# and including the group's section ("run", or "test" for both), or those of the
+# "windows" section alone.
 install_packages() {
     local group="$1" wanted=() missing=() section="" pkg
     while IFS= read -r line; do
         case "$line" in
             "# [run]"*) section=run; continue ;;
             "# [test]"*) section=test; continue ;;
+            "# [windows]"*) section=windows; continue ;;
             "#"* | "") continue ;;
         esac
-        if [ "$group" = test ] || [ "$section" = run ]; then
-            wanted+=("$line")
-        fi
+        case "$group/$section" in
+            run/run | test/run | test/test | windows/windows) wanted+=("$line") ;;
+        esac
     done < "$TIVORA_ROOT/scripts/packages.txt"
     for pkg in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing+=("$pkg")
