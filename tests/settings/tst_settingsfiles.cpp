@@ -26,11 +26,31 @@ namespace {
 const savesequence::Choices kSettings[2] = {
     {Language::English, true, QStringLiteral("/home/kari/My Music/morning.mp3"), 7, false},
     {Language::Norwegian, true, QStringLiteral("/lyd/å vekke.wav"), 100, true}};
+// An alarm's fields in the order the form shows them.
+AlarmSettings makeAlarm(const QTime &time, days::Days days, int reason, const QString &description,
+                        bool armed, const QString &sound = QString(), int snooze = 10, int fade = 0,
+                        const QDate &skip = QDate())
+{
+    AlarmSettings settings;
+    settings.time = time;
+    settings.days = days;
+    settings.reason = reason;
+    settings.description = description;
+    settings.armed = armed;
+    settings.sound = sound;
+    settings.snoozeMinutes = snooze;
+    settings.fadeSeconds = fade;
+    settings.skip = skip;
+    return settings;
+}
+
 const QVector<AlarmSettings> kAlarms[2] = {
-    {{QTime(7, 0), days::kEveryDay, 1, QStringLiteral("Første linje\nandre = ; #\n\ttredje"), true},
-     {QTime(9, 0), days::of(6), 0, QStringLiteral("Lørdag"), true, QStringLiteral("/lyd/å.wav"), 7},
-     {QTime(14, 0), days::kOnce, 1, QString(), false, QString(), 60}},
-    {{QTime(23, 59, 59), days::kEveryDay, 0, QStringLiteral("Bus"), false}}};
+    {makeAlarm(QTime(7, 0), days::kEveryDay, 1,
+               QStringLiteral("Første linje\nandre = ; #\n\ttredje"), true),
+     makeAlarm(QTime(9, 0), days::of(6), 0, QStringLiteral("Lørdag"), true,
+               QStringLiteral("/lyd/å.wav"), 7, 30, QDate(2024, 5, 4)),
+     makeAlarm(QTime(14, 0), days::kOnce, 1, QString(), false, QString(), 60)},
+    {makeAlarm(QTime(23, 59, 59), days::kEveryDay, 0, QStringLiteral("Bus"), false)}};
 
 // The alarms as QSettings writes its arrays, at the alarm file's path.
 void writeAsQSettings(const QVector<AlarmSettings> &alarms)
@@ -50,6 +70,10 @@ void writeAsQSettings(const QVector<AlarmSettings> &alarms)
             file.setValue(QStringLiteral("sound"), alarm.sound);
         file.setValue(QStringLiteral("days"), days::toText(alarm.days));
         file.setValue(QStringLiteral("snooze"), alarm.snoozeMinutes);
+        if (alarm.fadeSeconds != 0)
+            file.setValue(QStringLiteral("fade"), alarm.fadeSeconds);
+        if (alarm.skip.isValid())
+            file.setValue(QStringLiteral("skip"), alarm.skip.toString(Qt::ISODate));
     }
     file.endArray();
 }
@@ -185,10 +209,10 @@ private slots:
         WorkingFolder folder;
         QVector<AlarmSettings> alarms;
         for (int i = 0; i < 12; ++i)
-            alarms << AlarmSettings{QTime(i, 30), days::Days(i * 11 % 128),
-                                    i % 2,        QStringLiteral("Nr. %1").arg(i),
-                                    i % 3 == 0,   QStringLiteral("/lyd/%1.wav").arg(i),
-                                    i + 1};
+            alarms << makeAlarm(QTime(i, 30), days::Days(i * 11 % 128), i % 2,
+                                QStringLiteral("Nr. %1").arg(i), i % 3 == 0,
+                                QStringLiteral("/lyd/%1.wav").arg(i), i + 1, i % 4 * 10,
+                                i % 3 == 1 ? QDate(2024, 5, i) : QDate());
         writeAsQSettings(alarms);
         QVERIFY(alarmfile::write(alarms, QStringLiteral("again.ini")));
         QCOMPARE(get(QStringLiteral("again.ini")), get(alarmfile::kPath));
