@@ -1,8 +1,7 @@
 #include "kit/texttable.h"
 
-#include <QComboBox>
-#include <QListWidget>
 #include <QMessageBox>
+#include <QVariant>
 #include <QtGlobal>
 
 namespace texttable {
@@ -22,23 +21,8 @@ const char *propertyName(Property property)
         return "title";
     case Property::WindowTitle:
         return "windowTitle";
-    case Property::Item:
-        break;
     }
     return nullptr;
-}
-
-bool addItem(QObject *target, const QString &text)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(target)) {
-        combo->addItem(text);
-        return true;
-    }
-    if (auto *list = qobject_cast<QListWidget *>(target)) {
-        list->addItem(text);
-        return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -50,10 +34,7 @@ void apply(QWidget *window, const Table &table, Language language)
         QObject *target =
             window->objectName() == name ? window : window->findChild<QObject *>(name);
         const QString text = row.text.in(language);
-        const bool applied =
-            target && (row.property == Property::Item
-                           ? addItem(target, text)
-                           : target->setProperty(propertyName(row.property), text));
+        const bool applied = target && target->setProperty(propertyName(row.property), text);
         Q_ASSERT_X(applied, "texttable::apply", row.object);
         if (!applied)
             qWarning("texttable: %s has no object %s with that property",

@@ -15,8 +15,6 @@ enum class Property {
     WhatsThis,
     Title,
     WindowTitle,
-    // Appends the text as an item of a combo box or a list.
-    Item,
 };
 
 struct Row
