@@ -88,6 +88,8 @@ private slots:
         QTRY_COMPARE(boxes.size(), 2);
         QCOMPARE(rows(window), QStringLiteral("Egg  ·  00:05:00  ·  Stoppet\n"
                                               "Te  ·  00:02:00  ·  Stoppet"));
+        // Opened again, the window lists the timers at once.
+        QCOMPARE(rows(Timers(program->timers)), rows(window));
         // A running timer, like an armed alarm, keeps Tivora running with its window closed,
         // and quitting asks first.
         child<QAbstractButton>(&window, "btnStart")->click();
