@@ -34,10 +34,9 @@ bool SingleInstance::handOver()
 {
     QLocalSocket running;
     running.connectToServer(m_name);
-    if (running.waitForConnected(kWaitMs)) {
-        running.disconnectFromServer();
+    // Connecting is the request; the socket closes as it goes.
+    if (running.waitForConnected(kWaitMs))
         return true;
-    }
     // With an access option Qt binds in a private folder and renames the socket into place,
     // which also replaces one left behind by a Tivora that was killed.
     m_server.setSocketOptions(QLocalServer::UserAccessOption);

@@ -44,12 +44,12 @@ void fitToScreen(QMessageBox &box)
         return;
     int row = 0, column = 0, rows = 0, columns = 0;
     layout->getItemPosition(layout->indexOf(text), &row, &column, &rows, &columns);
-    layout->removeWidget(text);
     auto *scroll = new QScrollArea(&box);
     scroll->setObjectName(QStringLiteral("textScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Taken into the scroll area, the text leaves the box's layout.
     scroll->setWidget(text);
     // Wide enough for the text and the scroll bar, as tall as the screen leaves room for.
     scroll->setFixedSize(width + scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent),

@@ -56,7 +56,7 @@ std::unique_ptr<WakeUp> WakeUp::make(const Clock &clock)
 {
     // The kernel's timer follows the system's own clock; another clock needs the portable one.
     const int fd = clock ? -1 : timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (fd < 0)
+    if (fd == -1)
         return std::make_unique<TimerWakeUp>(clock);
     return std::make_unique<TimerFdWakeUp>(fd);
 }

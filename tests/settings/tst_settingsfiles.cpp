@@ -182,6 +182,8 @@ private slots:
             << QChar(0xd83d) + QStringLiteral("1 ") + QChar(0xde00) << false;
         QTest::newRow("quoted") << QStringLiteral("Første, andre = ; #\n\ttredje") << true;
         QTest::newRow("plain") << QStringLiteral("Bus at seven") << true;
+        QTest::newRow("a blank at its end alone") << QStringLiteral("Bus at seven ") << true;
+        QTest::newRow("a blank at its start alone") << QStringLiteral(" Bus at seven") << true;
     }
     // A description and a sound come back as they were written.
     void alarmKeepsEveryCharacter()

@@ -30,6 +30,14 @@ class TestTimersWindow : public WindowTest
         fakeNow = QDateTime(QDate(2024, 5, 1), QTime(7, 0)).addSecs(seconds);
         program->timers.check();
     }
+    // Which of Start, Pause and Reset can be pressed, x or -.
+    static QString enabled(const QWidget &window)
+    {
+        QString all;
+        for (const char *name : {"btnStart", "btnPause", "btnReset"})
+            all += QLatin1Char(child<QWidget>(&window, name)->isEnabled() ? 'x' : '-');
+        return all;
+    }
     static QString rows(const QWidget &window)
     {
         QStringList all;
@@ -68,7 +76,9 @@ private slots:
         child<QSpinBox>(&window, "sbMinutes")->setValue(2);
         child<QAbstractButton>(&window, "btnStart")->click();
         at(90);
+        QCOMPARE(enabled(window), QStringLiteral("-xx")); // running: Pause and Reset
         child<QAbstractButton>(&window, "btnPause")->click();
+        QCOMPARE(enabled(window), QStringLiteral("x-x"));
         at(150);
         QTRY_COMPARE(rows(window), QStringLiteral("Egg  ·  00:02:30  ·  Går\n"
                                                   "Te  ·  00:01:30  ·  På pause"));
@@ -88,6 +98,7 @@ private slots:
         QTRY_COMPARE(boxes.size(), 2);
         QCOMPARE(rows(window), QStringLiteral("Egg  ·  00:05:00  ·  Stoppet\n"
                                               "Te  ·  00:02:00  ·  Stoppet"));
+        QCOMPARE(enabled(window), QStringLiteral("x--"));
         // Opened again, the window lists the timers at once.
         QCOMPARE(rows(Timers(program->timers)), rows(window));
         // A running timer, like an armed alarm, keeps Tivora running with its window closed,
