@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
@@ -312,6 +313,35 @@ private slots:
         }
         const QStringList starts{path() + "/Music", path() + "/data", path(), path()};
         QCOMPARE(folders, starts + starts);
+    }
+    // A dialog opened again and again from the menus leaves no picture of its own in Qt's
+    // pixmap cache, which on a desktop also holds each window's icon (CTest runs it on X).
+    void dialogsFillNoCache_data()
+    {
+        QTest::addColumn<QString>("action");
+        for (const char *action : {"actionSettings", "actionStopwatch", "actionCheck_for_updates",
+                                   "actionHelp", "actionAbout", "actionTimer"})
+            QTest::newRow(action) << QString::fromLatin1(action);
+    }
+    void dialogsFillNoCache()
+    {
+        QFETCH(QString, action);
+        const auto program = makeProgram();
+        Shell shell(*program);
+        QWidget &window = shell.window();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int limit = QPixmapCache::cacheLimit();
+        QPixmapCache::setCacheLimit(256); // KiB: a few window icons
+        QPixmap kept(16, 16);
+        kept.fill(Qt::black);
+        QPixmapCache::insert(QStringLiteral("kept"), kept);
+        for (int times = 0; times < 20; ++times)
+            child<QAction>(&window, qPrintable(action))->trigger();
+        const bool stillKept = QPixmapCache::find(QStringLiteral("kept"), &kept);
+        QPixmapCache::setCacheLimit(limit);
+        QVERIFY(stillKept);
+        QCOMPARE(dialogs.size(), 20);
     }
     // On the screens people have (scripts/with-x runs it on several) every window opens whole
     // within the screen, no widget gets less than its minimum, and what takes keyboard focus
