@@ -21,7 +21,11 @@ tmp=$(mktemp -d)
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
-    [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && pulseaudio --kill >/dev/null 2>&1
+    # The sound server is no child of this script: stopped by its pid, gone before its folder.
+    local sound
+    if sound=$(cat "$tmp/runtime/pulse/pid" 2>/dev/null) && kill "$sound" 2>/dev/null; then
+        while kill -0 "$sound" 2>/dev/null; do sleep 0.1; done
+    fi
     rm -rf "$tmp"
 }
 trap cleanup EXIT
