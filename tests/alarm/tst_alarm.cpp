@@ -185,7 +185,10 @@ private slots:
         first.setSnoozeMinutes(61);
         first.setSnoozeMinutes(1);
         first.setSnoozeMinutes(60);
-        QCOMPARE(changed.count(), 7);
+        first.setFadeSeconds(-1);
+        first.setFadeSeconds(301);
+        first.setFadeSeconds(300);
+        QCOMPARE(changed.count(), 8);
         QVERIFY(!QFile::exists(alarmfile::kPath));
         QTRY_VERIFY(QFile::exists(alarmfile::kPath));
         // Saved once: a file edited by hand afterwards stays as it is.
@@ -200,6 +203,7 @@ private slots:
         QCOMPARE(fields(*make()),
                  QStringLiteral("06:30:00|1234567|1|Første linje\nandre = ; #\n\ttredje|x||60;"
                                 "00:00:00|67|0|||/lyd/å.wav|10"));
+        QCOMPARE(make()->at(0).fadeSeconds(), 300);
     }
     // A save that fails says so, makes no folder, and the next change tries again; a list too
     // long to be read back is not written over the one kept.

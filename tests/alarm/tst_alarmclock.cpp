@@ -34,6 +34,7 @@ private slots:
             "@02:30:00 2024-03-31 01:29:59 -,+3600 Q");
         row("fall back: the repeated hour rings once",
             "@02:30:00 2024-10-27 02:29:59 -,+1 S,+1799 -,+1 -,+1799 -,+1 -,+1 -");
+        row("no time never rings", "@ 2024-05-01 23:59:59 -,2024-05-02 00:00:00 -,+1 -");
         row("disarmed never rings", "off 2024-05-01 07:29:59 -,off 07:30:00 -,off +1 -");
         row("armed inside its second rings", "off 2024-05-01 07:30:00.2 -,+0.3 S,+0.2 -");
         row("armed after its second does not", "off 2024-05-01 07:29:59 -,off +1 -,+1 -");

@@ -265,6 +265,12 @@ private slots:
         QCOMPARE(rows(), QStringLiteral("07:00:00  ·  man.-fre.  ·  Vekkerklokke  ·  På\n"
                                         "06:00:30  ·  Én gang  ·  Vekkerklokke  ·  Av"));
         QCOMPARE(show("teSetTime"), QStringLiteral("07:00:00"));
+        // The first row gone, the one after it is shown.
+        answers = QStringList{"Ja"};
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(rows(), QStringLiteral("06:00:30  ·  Én gang  ·  Vekkerklokke  ·  Av"));
+        QCOMPARE(show("teSetTime"), QStringLiteral("06:00:30"));
     }
     // Two alarms due in the same second each show their box, with its own snooze length; one
     // sound plays until the last box is answered.
