@@ -6,7 +6,6 @@
 #include "kit/qttranslation.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -19,8 +18,6 @@ int main(int argc, char *argv[])
     SingleInstance single;
     if (single.handOver())
         return 0;
-    // One icon for every dialog: one made at each opening would leave a picture in Qt's cache.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/resources/Tivora_Icon.png")));
     // With the window hidden Tivora runs on; it quits from File > Exit, the tray or a close.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -16,6 +16,7 @@
 #include "updates/checkupdates.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QUrl>
@@ -62,6 +63,8 @@ Shell::Shell(Program &program, std::unique_ptr<StartAtLogin> startAtLogin)
       notifier(program.alarms, program.timers, program.language(), m_window, *notices),
       startAtLogin(startAtLogin ? std::move(startAtLogin) : StartAtLogin::make())
 {
+    // The main window's icon, made once, is the one every dialog shows.
+    QApplication::setWindowIcon(m_window.windowIcon());
     connectMenu();
     connect(&tray, &Tray::showRequested, this, &Shell::bringToFront);
     connect(&tray, &Tray::quitRequested, this, &Shell::quit);
