@@ -12,6 +12,8 @@ namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+// The action the service invokes for a click on the notice itself.
+const QString kDefault = QStringLiteral("default");
 
 QDBusMessage call(const QString &method)
 {
@@ -35,7 +37,7 @@ public:
     void show(quintptr key, const QString &title, const QString &text,
               const QVector<Action> &actions) override
     {
-        QStringList pairs;
+        QStringList pairs{kDefault, QString()};
         for (const Action &action : actions)
             pairs << action.key << action.label;
         QDBusMessage notify = call(QStringLiteral("Notify"));
@@ -74,7 +76,7 @@ private slots:
     void actionInvoked(uint id, const QString &action)
     {
         if (const quintptr key = shown.value(id, 0))
-            emit answered(key, action);
+            emit answered(key, action == kDefault ? QString() : action);
     }
 
 private:

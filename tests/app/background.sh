@@ -4,7 +4,8 @@
 # notification service (dunst) and a system tray (trayer), then the program, and checks that
 # closing keeps an armed alarm ringing, that the ring shows a notification whose Stop ends it
 # everywhere, that the tray icon shows the window, that one Tivora runs per folder, and that
-# the autostart entry starts Tivora hidden with its alarm armed, whose ring the tray stops.
+# the autostart entry starts Tivora hidden with its alarm armed, whose notification shows the
+# window and whose ring the tray stops.
 # Usage: background.sh PROGRAM        (the sound is measured when TIVORA_TEST_SINK names a sink)
 set -uo pipefail
 program="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
@@ -125,10 +126,21 @@ check "run as it says, Tivora starts with no window, its icon in the tray" \
     waitfor 15 has_trayicon
 check "and no window" hidden Tivora
 check "its alarm rings" waitfor 15 grep -sqxF "$named" "$tmp/shown"
-# While it rings, the tray icon's menu starts with Stop for it.
+# While it rings, the tray icon's menu starts with Stop for it; once answered, with Show Tivora.
 check "and shows its box" waitfor 15 visible "Alarm Clock"
 xdotool mousemove --window "$(trayicon)" 10 10 click 3
 sleep 0.5 && xdotool key Down Return
 check "Stop in the tray icon's menu ends the ring" waitfor 15 hidden "Alarm Clock"
+xdotool mousemove --window "$(trayicon)" 10 10 click 3
+sleep 0.5 && xdotool key Down Return
+check "and the menu's first entry is Show Tivora again" waitfor 15 visible Tivora
+# A click on a ring's notification shows the window.
+kill "${pids[-1]}" && sleep 1
+arm_in 6
+rm -f "$tmp/shown"
+start --background
+check "started hidden, its ring shows a notification" waitfor 15 grep -sqxF "$named" "$tmp/shown"
+dunstctl action 0
+check "a click on the notification shows the window" waitfor 15 visible Tivora
 [ $failures = 0 ] || { echo "--- program"; cat "$tmp/program.log"; echo "--- dunst"; tail -20 "$tmp/dunst.log"; }
 exit $failures
