@@ -24,6 +24,10 @@ private slots:
                                                         << "5" << QTime(20, 5);
         QTest::newRow("a click starts where it lands") << "from the start"
                                                        << "1@5" << QTime(1, 0, 5);
+        QTest::newRow("a colon first skips the hour") << "from the start"
+                                                      << ":30" << QTime(0, 30);
+        QTest::newRow("two colons skip to the seconds") << "from the start"
+                                                        << "::15" << QTime(0, 0, 15);
         QTest::newRow("an hour past 23 gives way") << "over Ctrl+A"
                                                    << "25" << QTime(2, 5);
         QTest::newRow("arrow up steps the hour") << "with the hour selected"
