@@ -1,5 +1,6 @@
 #include "about/about.h"
 #include "app/shell.h"
+#include "app/traynotices.h"
 #include "articles/articles.h"
 #include "kit/desktop.h"
 #include "settings/settings.h"
@@ -22,6 +23,8 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
 
 namespace {
 
@@ -315,6 +318,23 @@ private slots:
         }
         const QStringList starts{path() + "/Music", path() + "/data", path(), path()};
         QCOMPARE(folders, starts + starts);
+    }
+    // Where the tray icon's messages are the notices (Windows), a click on the latest one asks
+    // for the window, and a click after it was taken back, or before any, answers nothing.
+    void trayMessageClicks()
+    {
+        qRegisterMetaType<quintptr>("quintptr");
+        QSystemTrayIcon icon;
+        TrayNotices notices(icon);
+        QSignalSpy answered(&notices, &Notices::answered);
+        emit icon.messageClicked();
+        notices.show(7, QStringLiteral("Alarm Clock 07:30"), QStringLiteral("Bus"), {});
+        emit icon.messageClicked();
+        notices.withdraw(7);
+        emit icon.messageClicked();
+        QCOMPARE(answered.size(), 1);
+        QCOMPARE(answered[0][0].value<quintptr>(), quintptr(7));
+        QCOMPARE(answered[0][1].toString(), QString());
     }
     // A dialog opened again and again from the menus leaves no picture of its own in Qt's
     // pixmap cache, which on a desktop also holds each window's icon (CTest runs it on X).
