@@ -49,6 +49,19 @@ class TestTimersWindow : public WindowTest
 
 private slots:
     void initTestCase() { qRegisterMetaType<Countdown *>(); }
+    // Each preset starts a timer of its own length.
+    void presetLengths()
+    {
+        program = makeProgram([] { return fakeNow; });
+        at(0);
+        Timers window(program->timers);
+        QList<qint64> minutes;
+        for (const char *preset : {"btnPreset1", "btnPreset5", "btnPreset10", "btnPreset30"}) {
+            child<QAbstractButton>(&window, preset)->click();
+            minutes << program->timers.at(program->timers.count() - 1).lengthMs() / 60000;
+        }
+        QCOMPARE(minutes, (QList<qint64>{1, 5, 10, 30}));
+    }
     // Extras > Timer opens the window; a preset starts a timer at once, which ends with its box
     // and the alarm's sound, and a timer paused and started again ends that much later.
     void presetRunsToItsBox()
