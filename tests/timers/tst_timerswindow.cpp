@@ -49,18 +49,34 @@ class TestTimersWindow : public WindowTest
 
 private slots:
     void initTestCase() { qRegisterMetaType<Countdown *>(); }
-    // Each preset starts a timer of its own length.
-    void presetLengths()
+    // Each preset starts a timer of its own length; the form sets the chosen timer's length and
+    // label, and choosing a timer shows its own.
+    void lengthsAndLabels()
     {
         program = makeProgram([] { return fakeNow; });
         at(0);
         Timers window(program->timers);
-        QList<qint64> minutes;
-        for (const char *preset : {"btnPreset1", "btnPreset5", "btnPreset10", "btnPreset30"}) {
+        for (const char *preset : {"btnPreset1", "btnPreset5", "btnPreset10", "btnPreset30"})
             child<QAbstractButton>(&window, preset)->click();
-            minutes << program->timers.at(program->timers.count() - 1).lengthMs() / 60000;
-        }
-        QCOMPARE(minutes, (QList<qint64>{1, 5, 10, 30}));
+        child<QAbstractButton>(&window, "btnNewTimer")->click();
+        child<QSpinBox>(&window, "sbHours")->setValue(1);
+        child<QSpinBox>(&window, "sbMinutes")->setValue(2);
+        child<QSpinBox>(&window, "sbSeconds")->setValue(3);
+        QTest::keyClicks(child<QLineEdit>(&window, "leLabel"), QStringLiteral("Bread"));
+        QStringList made;
+        for (int i = 0; i < program->timers.count(); ++i)
+            made << QString::number(program->timers.at(i).lengthMs() / 1000) + ' ' +
+                        program->timers.at(i).label();
+        QCOMPARE(made, (QStringList{"60 ", "300 ", "600 ", "1800 ", "3723 Bread"}));
+        const auto form = [&window](int row) {
+            child<QListWidget>(&window, "lwTimers")->setCurrentRow(row);
+            QStringList shown;
+            for (const char *box : {"sbHours", "sbMinutes", "sbSeconds"})
+                shown << QString::number(child<QSpinBox>(&window, box)->value());
+            return shown.join(':') + ' ' + child<QLineEdit>(&window, "leLabel")->text();
+        };
+        QCOMPARE(form(3), QStringLiteral("0:30:0 "));
+        QCOMPARE(form(4), QStringLiteral("1:2:3 Bread"));
     }
     // Extras > Timer opens the window; a preset starts a timer at once, which ends with its box
     // and the alarm's sound, and a timer paused and started again ends that much later.
