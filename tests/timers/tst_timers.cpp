@@ -81,6 +81,8 @@ private slots:
             fakeNow = kStart.addSecs(ends - 1);
             timers->check();
             QCOMPARE(timer.leftMs(fakeNow), 1000);
+            // Past its end before the list has looked: nothing left, not less.
+            QCOMPARE(timer.leftMs(kStart.addSecs(ends + 1)), 0);
             QCOMPARE(rang.count(), 0);
             fakeNow = kStart.addSecs(ends);
             timers->check();
