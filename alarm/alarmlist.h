@@ -36,7 +36,12 @@ public:
     ~AlarmList() override;
 
     int count() const { return int(m_alarms.size()); }
-    Alarm &at(int index) const { return *m_alarms[size_t(index)]; }
+    // Debug builds, the tests' among them, stop at an index out of range.
+    Alarm &at(int index) const
+    {
+        Q_ASSERT(index >= 0 && index < count());
+        return *m_alarms[size_t(index)];
+    }
     int indexOf(const Alarm *alarm) const;
     // Adds an alarm at the end and returns it; none while the list is full.
     Alarm *add();

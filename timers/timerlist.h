@@ -31,7 +31,12 @@ public:
     ~TimerList() override;
 
     int count() const { return int(m_timers.size()); }
-    Countdown &at(int index) const { return *m_timers[size_t(index)]; }
+    // Debug builds, the tests' among them, stop at an index out of range.
+    Countdown &at(int index) const
+    {
+        Q_ASSERT(index >= 0 && index < count());
+        return *m_timers[size_t(index)];
+    }
     int indexOf(const Countdown *timer) const;
     // A new timer of that length, stopped; none once there are kMaxTimers.
     Countdown *add(qint64 lengthMs, const QString &label = QString());
