@@ -92,6 +92,16 @@ private slots:
         QCOMPARE(timer.state(), Countdown::State::Stopped);
         QCOMPARE(timer.leftMs(fakeNow), 5 * 60 * 1000);
     }
+    // Without its folder the timers' file is not written, and no folder is made for it.
+    void saveWithoutItsFolder()
+    {
+        auto timers = make();
+        timers->add(60 * 1000, QStringLiteral("Te"));
+        QVERIFY(timers->save());
+        QDir(QStringLiteral("data")).removeRecursively();
+        QVERIFY(!timers->save());
+        QVERIFY(!QFile::exists(QStringLiteral("data")));
+    }
     // A running or paused timer survives a restart; one whose end came while Tivora was not
     // running rings at the start, silently when it is more than five minutes late.
     void survivesARestart_data()

@@ -59,15 +59,15 @@ private slots:
         for (const char *preset : {"btnPreset1", "btnPreset5", "btnPreset10", "btnPreset30"})
             child<QAbstractButton>(&window, preset)->click();
         child<QAbstractButton>(&window, "btnNewTimer")->click();
-        child<QSpinBox>(&window, "sbHours")->setValue(1);
-        child<QSpinBox>(&window, "sbMinutes")->setValue(2);
-        child<QSpinBox>(&window, "sbSeconds")->setValue(3);
+        child<QSpinBox>(&window, "sbHours")->setValue(10);
+        child<QSpinBox>(&window, "sbMinutes")->setValue(0);
+        child<QSpinBox>(&window, "sbSeconds")->setValue(5);
         QTest::keyClicks(child<QLineEdit>(&window, "leLabel"), QStringLiteral("Bread"));
         QStringList made;
         for (int i = 0; i < program->timers.count(); ++i)
             made << QString::number(program->timers.at(i).lengthMs() / 1000) + ' ' +
                         program->timers.at(i).label();
-        QCOMPARE(made, (QStringList{"60 ", "300 ", "600 ", "1800 ", "3723 Bread"}));
+        QCOMPARE(made, (QStringList{"60 ", "300 ", "600 ", "1800 ", "36005 Bread"}));
         const auto form = [&window](int row) {
             child<QListWidget>(&window, "lwTimers")->setCurrentRow(row);
             QStringList shown;
@@ -76,7 +76,12 @@ private slots:
             return shown.join(':') + ' ' + child<QLineEdit>(&window, "leLabel")->text();
         };
         QCOMPARE(form(3), QStringLiteral("0:30:0 "));
-        QCOMPARE(form(4), QStringLiteral("1:2:3 Bread"));
+        QCOMPARE(form(4), QStringLiteral("10:0:5 Bread"));
+        // Deleting the first leaves the rest.
+        form(0);
+        child<QAbstractButton>(&window, "btnDeleteTimer")->click();
+        QCOMPARE(program->timers.count(), 4);
+        QCOMPARE(form(0), QStringLiteral("0:5:0 "));
     }
     // Extras > Timer opens the window; a preset starts a timer at once, which ends with its box
     // and the alarm's sound, and a timer paused and started again ends that much later.
