@@ -29,6 +29,8 @@
 namespace {
 
 QStringList styleWarnings;
+// A window manager on a busy machine may take its time to show and activate a window.
+constexpr int kWindowManagerMs = 20000;
 
 bool offscreen()
 {
@@ -352,7 +354,7 @@ private slots:
         Shell shell(*program);
         QWidget &window = shell.window();
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, kWindowManagerMs));
         const int limit = QPixmapCache::cacheLimit();
         QPixmapCache::setCacheLimit(256); // KiB: a few window icons
         QPixmap kept(16, 16);
@@ -387,7 +389,7 @@ private slots:
         Shell shell(*program);
         const auto check = [](QWidget *shown) {
             shown->show();
-            QVERIFY(QTest::qWaitForWindowExposed(shown));
+            QVERIFY(QTest::qWaitForWindowExposed(shown, kWindowManagerMs));
             if (!offscreen())
                 QTRY_VERIFY2(room().contains(shown->frameGeometry()),
                              qPrintable(QStringLiteral("%1x%2")
@@ -499,7 +501,7 @@ private slots:
         const auto program = makeProgram([] { return now; });
         Shell shell(*program);
         shell.start(false);
-        QVERIFY(QTest::qWaitForWindowActive(&shell.window()));
+        QVERIFY(QTest::qWaitForWindowActive(&shell.window(), kWindowManagerMs));
         AlarmList &alarms = program->alarms;
         alarms.add();
         for (int i = 0; i < 2; ++i) {
@@ -513,7 +515,7 @@ private slots:
         QList<QMessageBox *> open;
         QTRY_COMPARE((open = shell.window().findChildren<QMessageBox *>()).size(), 2);
         for (QMessageBox *box : open) {
-            QVERIFY(QTest::qWaitForWindowExposed(box));
+            QVERIFY(QTest::qWaitForWindowExposed(box, kWindowManagerMs));
             if (!offscreen())
                 QTRY_VERIFY2(room().contains(box->frameGeometry()),
                              qPrintable(QStringLiteral("%1x%2")
