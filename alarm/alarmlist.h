@@ -2,6 +2,7 @@
 
 #include "alarm/alarm.h"
 #include "alarm/alarmfile.h"
+#include "kit/owned.h"
 #include "kit/wakeup.h"
 
 #include <QDateTime>
@@ -36,12 +37,7 @@ public:
     ~AlarmList() override;
 
     int count() const { return int(m_alarms.size()); }
-    // Debug builds, the tests' among them, stop at an index out of range.
-    Alarm &at(int index) const
-    {
-        Q_ASSERT(index >= 0 && index < count());
-        return *m_alarms[size_t(index)];
-    }
+    Alarm &at(int index) const { return atOwned(m_alarms, index); }
     int indexOf(const Alarm *alarm) const;
     // Adds an alarm at the end and returns it; none while the list is full.
     Alarm *add();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/owned.h"
 #include "kit/wakeup.h"
 #include "timers/countdown.h"
 #include "timers/timerfile.h"
@@ -31,12 +32,7 @@ public:
     ~TimerList() override;
 
     int count() const { return int(m_timers.size()); }
-    // Debug builds, the tests' among them, stop at an index out of range.
-    Countdown &at(int index) const
-    {
-        Q_ASSERT(index >= 0 && index < count());
-        return *m_timers[size_t(index)];
-    }
+    Countdown &at(int index) const { return atOwned(m_timers, index); }
     int indexOf(const Countdown *timer) const;
     // A new timer of that length, stopped; none once there are kMaxTimers.
     Countdown *add(qint64 lengthMs, const QString &label = QString());
