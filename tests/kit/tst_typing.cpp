@@ -28,6 +28,8 @@ private slots:
                                                       << ":30" << QTime(0, 30);
         QTest::newRow("two colons skip to the seconds") << "from the start"
                                                         << "::15" << QTime(0, 0, 15);
+        QTest::newRow("a digit past the seconds changes nothing") << "from the start"
+                                                                  << "0730009" << half;
         QTest::newRow("an hour past 23 gives way") << "over Ctrl+A"
                                                    << "25" << QTime(2, 5);
         QTest::newRow("arrow up steps the hour") << "with the hour selected"
