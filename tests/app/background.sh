@@ -5,7 +5,7 @@
 # closing keeps an armed alarm ringing, that the ring shows a notification whose Stop ends it
 # everywhere, that the tray icon shows the window, that one Tivora runs per folder, and that
 # the autostart entry starts Tivora hidden with its alarm armed, whose notification shows the
-# window and whose ring the tray stops.
+# window and whose ring the tray stops, and that a timer's notification stops the timer.
 # Usage: background.sh PROGRAM        (the sound is measured when TIVORA_TEST_SINK names a sink)
 set -uo pipefail
 program="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
@@ -142,5 +142,16 @@ start --background
 check "started hidden, its ring shows a notification" waitfor 15 grep -sqxF "$named" "$tmp/shown"
 dunstctl action 0
 check "a click on the notification shows the window" waitfor 15 visible Tivora
+# A timer that ends in the background shows its box and a notification whose Stop ends it.
+kill "${pids[-1]}" && sleep 1
+dunstctl close-all
+rm -f "$tmp/shown" "$work/data/settings/tivora_alarm.ini"
+printf '[timers]\n1\\label=Tea\n1\\length=60\n1\\state=running\n1\\ends=%s\nsize=1\n' \
+    "$(date -u -d '+6 seconds' +%Y-%m-%dT%H:%M:%S.000Z)" >"$work/data/settings/tivora_timers.ini"
+start --background
+check "a timer's end shows a notification" waitfor 15 grep -sqxF "Time is up|Tea" "$tmp/shown"
+check "and its box" waitfor 15 visible "Time is up"
+dunstctl context
+check "Stop in the notification closes the box" waitfor 15 hidden "Time is up"
 [ $failures = 0 ] || { echo "--- program"; cat "$tmp/program.log"; echo "--- dunst"; tail -20 "$tmp/dunst.log"; }
 exit $failures
