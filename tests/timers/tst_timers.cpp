@@ -102,14 +102,17 @@ private slots:
         QVERIFY(!timers->save());
         QVERIFY(!QFile::exists(QStringLiteral("data")));
     }
-    // A file of many timers (Tivora keeps twenty) is read no further than its first hundred.
+    // A file of many timers (Tivora keeps twenty) is read no further than its first hundred; one
+    // paused at the very moment it ended, with nothing left, is read as paused.
     void readsAHundredAtMost()
     {
-        QByteArray file = "[timers]\n";
+        QByteArray file = "[timers]\n1\\state=paused\n1\\left=0\n";
         for (int i = 1; i <= 150; ++i)
             file += QByteArray::number(i) + "\\length=60\n";
         put(timerfile::kPath, file + "size=150\n");
-        QCOMPARE(timerfile::read().size(), 100);
+        const QVector<Countdown::Kept> kept = timerfile::read();
+        QCOMPARE(kept.size(), 100);
+        QCOMPARE(kept[0].state, Countdown::State::Paused);
     }
     // A running or paused timer survives a restart; one whose end came while Tivora was not
     // running rings at the start, silently when it is more than five minutes late.

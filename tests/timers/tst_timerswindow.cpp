@@ -56,6 +56,7 @@ private slots:
         program = makeProgram([] { return fakeNow; });
         at(0);
         Timers window(program->timers);
+        QCOMPARE(enabled(window), QStringLiteral("---")); // no timer yet: nothing to start
         for (const char *preset : {"btnPreset1", "btnPreset5", "btnPreset10", "btnPreset30"})
             child<QAbstractButton>(&window, preset)->click();
         child<QAbstractButton>(&window, "btnNewTimer")->click();
