@@ -54,14 +54,22 @@ QVector<Countdown::Kept> read(const QString &path)
         timer.label = file.value(kLabel).toString();
         const QString state = file.value(kState).toString();
         if (state == QLatin1String(stateName(Countdown::State::Running))) {
-            timer.endsAt = QDateTime::fromString(file.value(kEnds).toString(), Qt::ISODateWithMs);
-            timer.state =
-                timer.endsAt.isValid() ? Countdown::State::Running : Countdown::State::Stopped;
+            // An end outside the years an ISO date holds, once in UTC as the file keeps it,
+            // could not be saved again.
+            const QDateTime ends =
+                QDateTime::fromString(file.value(kEnds).toString(), Qt::ISODateWithMs).toUTC();
+            if (ends.isValid() && ends.date().year() >= 1 && ends.date().year() <= 9999) {
+                timer.state = Countdown::State::Running;
+                timer.endsAt = ends;
+            }
         } else if (state == QLatin1String(stateName(Countdown::State::Paused))) {
-            timer.leftMs = file.value(kLeft).toString().toLongLong(&isNumber);
-            timer.state = isNumber && timer.leftMs >= 0 && timer.leftMs <= timer.lengthMs
-                              ? Countdown::State::Paused
-                              : Countdown::State::Stopped;
+            // Time left that cannot be read makes the timer stopped, with none kept: the file
+            // saved from it reads back as the same timer.
+            const qint64 left = file.value(kLeft).toString().toLongLong(&isNumber);
+            if (isNumber && left >= 0 && left <= timer.lengthMs) {
+                timer.state = Countdown::State::Paused;
+                timer.leftMs = left;
+            }
         }
         timers << timer;
     }
