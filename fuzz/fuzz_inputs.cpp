@@ -60,8 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     // libFuzzer reads its corpus relative to the working folder, which therefore stays as it is.
     static QTemporaryDir dir;
-    // New names each time: QSettings caches a file it read, and two inputs of one size written
-    // within the file system's timestamp step would otherwise read as the first.
+    // New names each time, and one for each parser's copy: QSettings caches a file it read, and
+    // two files of one size written at one path within the file system's timestamp step would
+    // otherwise read as the first.
     static unsigned run = 0;
     const QString name = QString::number(++run);
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
@@ -69,13 +70,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return 0;
     file.close();
-    const QString saved = dir.filePath(name + QStringLiteral(".ini"));
+    const QString alarms = dir.filePath(name + QStringLiteral(".alarms.ini"));
+    const QString timers = dir.filePath(name + QStringLiteral(".timers.ini"));
     settingsFile(file.fileName());
-    alarmFile(file.fileName(), saved);
-    QFile::remove(saved);
-    timerFile(file.fileName(), saved);
+    alarmFile(file.fileName(), alarms);
+    timerFile(file.fileName(), timers);
     updateReply(bytes);
-    file.remove();
-    QFile::remove(saved);
+    for (const QString &path : {file.fileName(), alarms, timers})
+        QFile::remove(path);
     return 0;
 }
