@@ -5,7 +5,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QHash>
-#include <QSet>
 #include <QStringList>
 
 namespace {
@@ -45,17 +44,20 @@ public:
         notify << QStringLiteral("Tivora") << uint(0) << QStringLiteral("com.quorvane.Tivora")
                << title << text << pairs
                << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}} << 0;
-        pending.insert(key);
+        ++pending[key];
         auto *reply =
             new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);
         connect(reply, &QDBusPendingCallWatcher::finished, this, [this, reply, key] {
             const QDBusPendingReply<uint> id = *reply;
             reply->deleteLater();
+            // Withdrawn before the service replied.
+            const bool withdrawn = !pending.contains(key);
+            if (!withdrawn && --pending[key] == 0)
+                pending.remove(key);
             if (id.isError())
                 return;
             shown.insert(id.value(), key);
-            // Withdrawn before the service replied.
-            if (!pending.remove(key))
+            if (withdrawn)
                 withdraw(key);
         });
     }
@@ -63,13 +65,18 @@ public:
     void withdraw(quintptr key) override
     {
         pending.remove(key);
-        const uint id = shown.key(key, 0);
-        if (id == 0)
-            return;
-        shown.remove(id);
-        QDBusMessage close = call(QStringLiteral("CloseNotification"));
-        close << id;
-        QDBusConnection::sessionBus().asyncCall(close);
+        // One key may have several notices up: an alarm told as missed at the start rings again
+        // on its next day, while the first is still there.
+        for (auto it = shown.begin(); it != shown.end();) {
+            if (it.value() != key) {
+                ++it;
+                continue;
+            }
+            QDBusMessage close = call(QStringLiteral("CloseNotification"));
+            close << it.key();
+            QDBusConnection::sessionBus().asyncCall(close);
+            it = shown.erase(it);
+        }
     }
 
 private slots:
@@ -80,9 +87,9 @@ private slots:
     }
 
 private:
-    // The keys shown, by the service's ids, and those whose id has not come yet.
+    // The keys shown, by the service's ids, and how many of each key's notices have no id yet.
     QHash<uint, quintptr> shown;
-    QSet<quintptr> pending;
+    QHash<quintptr, int> pending;
 };
 
 } // namespace

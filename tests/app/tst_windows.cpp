@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDesktopServices>
 #include <QDirIterator>
 #include <QLabel>
@@ -99,6 +101,47 @@ QString texts(const QWidget *window, const QString &names)
 }
 
 } // namespace
+
+// The desktop's notification service, on a connection of its own to the session bus: it keeps
+// the notices it was asked to show until it is asked to close them.
+class NotificationService : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QMap<uint, QString> open; // summary by id
+    uint last = 0;
+
+    NotificationService()
+    {
+        bus.registerObject(path, this, QDBusConnection::ExportAllSlots);
+        bus.registerService(name);
+    }
+    ~NotificationService() override { QDBusConnection::disconnectFromBus(bus.name()); }
+    // The user picks one of the newest notice's actions.
+    void choose(const QString &action)
+    {
+        QDBusMessage invoked = QDBusMessage::createSignal(path, name, "ActionInvoked");
+        invoked << last << action;
+        bus.send(invoked);
+    }
+
+public slots:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &,
+                const QStringList &, const QVariantMap &, int)
+    {
+        open.insert(++last, summary);
+        return last;
+    }
+    void CloseNotification(uint id) { open.remove(id); }
+
+private:
+    const QString name = QStringLiteral("org.freedesktop.Notifications");
+    const QString path = QStringLiteral("/org/freedesktop/Notifications");
+    QDBusConnection bus =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("desktop"));
+};
 
 class TestWindows : public WindowTest
 {
@@ -342,6 +385,46 @@ private slots:
         QCOMPARE(answered.size(), 1);
         QCOMPARE(answered[0][0].value<quintptr>(), quintptr(7));
         QCOMPARE(answered[0][1].toString(), QString());
+    }
+    // An alarm missed while Tivora was not running is told at the start; its ring on the next
+    // day, with the window hidden, is another notice. Answered in its box or in its notice, the
+    // ring takes both away (CTest runs this on a session bus of its own).
+    void notificationsOfAnAlarm_data()
+    {
+        QTest::addColumn<bool>("inItsNotice");
+        QTest::newRow("answered in its box") << false;
+        QTest::newRow("Stop in its notice") << true;
+    }
+    void notificationsOfAnAlarm()
+    {
+        if (!QDBusConnection::sessionBus().isConnected())
+            QSKIP("no session bus");
+        QFETCH(bool, inItsNotice);
+        NotificationService desktop;
+        closing = false;
+        putSettings("lang", "1");
+        put(QStringLiteral("data/settings/tivora_alarm.ini"),
+            "[General]\ntime=07:30:00\nreason=0\narmed=true\n"
+            "[program]\nlastCheck=2024-05-01T07:00:00.000\n");
+        static QDateTime now;
+        now = QDateTime(QDate(2024, 5, 1), QTime(8, 0));
+        const auto program = makeProgram([] { return now; });
+        Shell shell(*program);
+        shell.start(true);
+        QTRY_COMPARE(desktop.open.values(),
+                     QStringList{QStringLiteral("Missed alarm: Wed 07:30, Alarm Clock")});
+        now = QDateTime(QDate(2024, 5, 2), QTime(7, 30));
+        program->alarms.tick();
+        QTRY_COMPARE(desktop.open.size(), 2);
+        QCOMPARE(desktop.open.last(), QStringLiteral("Alarm Clock 07:30"));
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = shell.window().findChild<QMessageBox *>()));
+        if (inItsNotice)
+            desktop.choose(QStringLiteral("stop"));
+        else
+            box->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(program->alarms.ringing().isEmpty());
+        QTRY_COMPARE(desktop.open, (QMap<uint, QString>{}));
     }
     // A dialog opened again and again from the menus leaves no picture of its own in Qt's
     // pixmap cache, which on a desktop also holds each window's icon (CTest runs it on X).
