@@ -153,9 +153,15 @@ Contents read(const QString &path)
     raw.close();
     if (bytes.trimmed().isEmpty())
         return contents;
+    // QSettings decodes the whole file as it opens it: what it must not decode is looked for
+    // first.
+    if (!isText(bytes) || initext::holdsStreamedValue(bytes)) {
+        contents.damaged = true;
+        return contents;
+    }
     QSettings file(path, QSettings::IniFormat);
     file.setIniCodec("UTF-8");
-    if (!isText(bytes) || file.status() != QSettings::NoError) {
+    if (file.status() != QSettings::NoError) {
         contents.damaged = true;
         return contents;
     }

@@ -44,7 +44,108 @@ QByteArray escape(const QString &text, int i, bool afterHex)
     return {};
 }
 
+// The characters QSettings reads for an escape's letter after a backslash.
+constexpr char kEscapes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
+                                {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+
+// The digit's value in the base (8 or 16), or -1.
+int digit(char c, int base)
+{
+    const int value = c >= '0' && c <= '9'   ? c - '0'
+                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                      : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                             : base;
+    return value < base ? value : -1;
+}
+
 } // namespace
+
+bool holdsStreamedValue(const QByteArray &ini)
+{
+    // Read as QSettings reads a file: a line is a "[section]", a ";" comment, or "key=value";
+    // quotes hold line ends, ";" and ","; a backslash escapes the character after it, a line end
+    // too. A value is a list where it has a "," outside quotes, and blanks that begin it, an
+    // item, or what follows a closing quote are not part of it.
+    enum class Part { LineStart, Section, Key, Value, Comment };
+    Part part = Part::LineStart;
+    bool inQuotes = false, skipBlanks = false;
+    QByteArray head; // the first characters of the value or item, as QSettings reads them
+    const auto read = [&](ushort c) {
+        skipBlanks = false;
+        if (head.size() < 10)
+            head += c < 0x80 ? char(c) : '\x80';
+        return head == "@Variant(" || head == "@DateTime(";
+    };
+    const int size = ini.size();
+    for (int i = 0; i < size; ++i) {
+        const char c = ini[i];
+        if ((c == '\n' || c == '\r') && (!inQuotes || part == Part::Comment)) {
+            part = Part::LineStart;
+            inQuotes = false;
+            continue;
+        }
+        if (part == Part::Comment)
+            continue;
+        if (part == Part::LineStart) {
+            if (c == ' ' || c == '\t' || c == '\f' || c == '\v')
+                continue;
+            part = c == '[' ? Part::Section : Part::Key;
+        }
+        if (c == '\\' && i + 1 < size) {
+            const char code = ini[++i];
+            if (part != Part::Value) {
+                // A line end escaped as a pair ("\r\n" or "\n\r") goes whole.
+                if ((code == '\n' || code == '\r') && i + 1 < size &&
+                    (ini[i + 1] == '\n' || ini[i + 1] == '\r') && ini[i + 1] != code)
+                    ++i;
+                continue;
+            }
+            const int base = code == 'x' ? 16 : code >= '0' && code <= '7' ? 8 : 0;
+            if (base != 0) {
+                // A number of as many digits as follow, kept to 16 bits; "\x" without one is
+                // nothing.
+                int at = code == 'x' ? i + 1 : i;
+                ushort value = 0;
+                for (; at < size && digit(ini[at], base) >= 0; ++at)
+                    value = ushort(value * base + digit(ini[at], base));
+                if (at > i + 1 || base == 8) {
+                    if (read(value))
+                        return true;
+                }
+                i = at - 1;
+                continue;
+            }
+            for (const auto &escape : kEscapes) {
+                if (code == escape[0] && read(uchar(escape[1])))
+                    return true;
+            }
+            // Any other character after a backslash, a line end among them, is nothing.
+            if ((code == '\n' || code == '\r') && i + 1 < size &&
+                (ini[i + 1] == '\n' || ini[i + 1] == '\r') && ini[i + 1] != code)
+                ++i;
+            continue;
+        }
+        if (c == '"') {
+            inQuotes = !inQuotes;
+            skipBlanks |= part == Part::Value && !inQuotes;
+        } else if (c == ';' && !inQuotes) {
+            part = Part::Comment;
+        } else if (c == '=' && !inQuotes && part == Part::Key) {
+            part = Part::Value;
+            head.clear();
+            skipBlanks = true;
+        } else if (part != Part::Value) {
+            continue;
+        } else if (c == ',' && !inQuotes) {
+            head.clear();
+            skipBlanks = true;
+        } else if (!(skipBlanks && (c == ' ' || c == '\t')) && read(uchar(c))) {
+            return true;
+        }
+    }
+    return false;
+}
 
 QByteArray quoted(const QString &text)
 {

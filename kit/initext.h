@@ -17,4 +17,11 @@ QByteArray quoted(const QString &text);
 // the file.
 QByteArray array(const QString &group, const QVector<QMap<QString, QByteArray>> &items);
 
+// Whether any value in these INI bytes, or any item of a list, is one QSettings decodes from a
+// data stream ("@Variant(...)", "@DateTime(...)"). It decodes every value as it opens the file,
+// trusting the sizes written inside, and a damaged one can make it ask for more memory than there
+// is, which ends the program. Tivora writes none: it writes a leading "@" as "@@", and no escape
+// for one.
+bool holdsStreamedValue(const QByteArray &ini);
+
 } // namespace initext

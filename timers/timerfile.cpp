@@ -3,6 +3,7 @@
 #include "kit/initext.h"
 #include "kit/textfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -38,8 +39,11 @@ QVector<Countdown::Kept> read(const QString &path)
 {
     // A FIFO at the path would block the start.
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxBytes)
+    QFile raw(path);
+    if (!info.isFile() || info.size() > kMaxBytes || !raw.open(QIODevice::ReadOnly) ||
+        initext::holdsStreamedValue(raw.readAll()))
         return {};
+    raw.close();
     QSettings file(path, QSettings::IniFormat);
     file.setIniCodec("UTF-8");
     QVector<Countdown::Kept> timers;

@@ -108,6 +108,15 @@ private slots:
             << "07:00:00|12345|0||||10;09:00:00||0||x||7"
             << "";
         QTest::newRow("binary") << QByteArray("\0\xff[\x01=\n\xfe@", 8) << none << "-";
+        QTest::newRow("at signs as Tivora writes them")
+            << QByteArray("[General]\ntime=07:00:00\ndescription=\"@@Bus, @ 7\"\n")
+            << "07:00:00|1234567|0|@Bus, @ 7|||10"
+            << "";
+        // Decoded, it would ask for all the memory there is.
+        QTest::newRow("a list item Qt would decode from a data stream")
+            << QByteArray(
+                   "[General]\ntime=07:00:00\ndescription=x, \\x40Variant(\\0\\0\\0\\tion=)\n")
+            << none << "-";
         QTest::newRow("text that is no alarm") << QByteArray("Handleliste:\nmelk\n") << none << "-";
         QTest::newRow("oversized, however good")
             << "[General]\narmed=true\n" + QByteArray(alarmfile::kMaxBytes, ' ') << none << "-";

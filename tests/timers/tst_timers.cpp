@@ -113,6 +113,14 @@ private slots:
         QCOMPARE(timerfile::read().size(), 100);
         QCOMPARE(make()->at(0).state(), Countdown::State::Paused);
     }
+    // A file with a value Qt would decode from a data stream, which would ask for all the
+    // memory there is, holds no timers.
+    void streamedValue()
+    {
+        put(timerfile::kPath,
+            "[timers]\n1\\length=60\n1\\label=@Variant(\\0\\0\\0\\tion=)\nsize=1\n");
+        QCOMPARE(make()->count(), 0);
+    }
     // A running or paused timer survives a restart; one whose end came while Tivora was not
     // running rings at the start, silently when it is more than five minutes late.
     void survivesARestart_data()
