@@ -37,8 +37,10 @@ QByteArray escape(const QString &text, int i, bool afterHex)
     default:
         break;
     }
-    // A hex escape reads every hex digit after it, so a digit there is escaped too.
-    if (c.unicode() < 0x20 || c.unicode() == 0x7f || isLoneHalf(text, i) ||
+    // A hex escape reads every hex digit after it, so a digit there is escaped too. QSettings
+    // decodes the text between escapes a run at a time, and drops a byte-order mark that begins
+    // one.
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.unicode() == 0xfeff || isLoneHalf(text, i) ||
         (afterHex && isHexDigit(c)))
         return "\\x" + QByteArray::number(c.unicode(), 16);
     return {};

@@ -183,7 +183,10 @@ private slots:
         auto alarms = make();
         QSignalSpy changed(alarms.get(), &AlarmList::changed);
         Alarm &first = alarms->at(0);
-        first.setDescription(QStringLiteral("Første linje\nandre = ; #\n\ttredje"));
+        // A byte-order mark where the file's text starts again after an escape is kept too.
+        first.setDescription(QStringLiteral("\uFEFF"
+                                            "Første linje\n\uFEFF"
+                                            "andre = ; #\n\ttredje"));
         first.setReason(1);
         first.setReason(0);
         first.setReason(2); // no such reason
@@ -209,9 +212,10 @@ private slots:
         second.setDays(days::of(6) | days::of(7));
         second.setSound(QStringLiteral("/lyd/å.wav"));
         alarms.reset();
-        QCOMPARE(fields(*make()),
-                 QStringLiteral("06:30:00|1234567|1|Første linje\nandre = ; #\n\ttredje|x||60;"
-                                "00:00:00|67|0|||/lyd/å.wav|10"));
+        QCOMPARE(fields(*make()), QStringLiteral("06:30:00|1234567|1|\uFEFF"
+                                                 "Første linje\n\uFEFF"
+                                                 "andre = ; #\n\ttredje|x||60;"
+                                                 "00:00:00|67|0|||/lyd/å.wav|10"));
         QCOMPARE(make()->at(0).fadeSeconds(), 300);
     }
     // A save that fails says so, makes no folder, and the next change tries again; a list too
