@@ -117,6 +117,9 @@ private slots:
             << QByteArray(
                    "[General]\ntime=07:00:00\ndescription=x, \\x40Variant(\\0\\0\\0\\tion=)\n")
             << none << "-";
+        QTest::newRow("such a value after a key whose line end is escaped as a pair")
+            << QByteArray("[General]\ntime=07:00:00\nk\\\n\r[=@Variant(\\0\\0\\0\\tion=)\n") << none
+            << "-";
         QTest::newRow("text that is no alarm") << QByteArray("Handleliste:\nmelk\n") << none << "-";
         QTest::newRow("oversized, however good")
             << "[General]\narmed=true\n" + QByteArray(alarmfile::kMaxBytes, ' ') << none << "-";
