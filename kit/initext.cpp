@@ -96,13 +96,16 @@ bool holdsStreamedValue(const QByteArray &ini)
         }
         if (c == '\\' && i + 1 < size) {
             const char code = ini[++i];
-            if (part != Part::Value) {
-                // A line end escaped as a pair ("\r\n" or "\n\r") goes whole.
-                if ((code == '\n' || code == '\r') && i + 1 < size &&
-                    (ini[i + 1] == '\n' || ini[i + 1] == '\r') && ini[i + 1] != code)
+            // An escaped line end, alone or as a pair ("\r\n" or "\n\r"), goes on with the next
+            // line, and is nothing in a value.
+            if (code == '\n' || code == '\r') {
+                if (i + 1 < size && (ini[i + 1] == '\n' || ini[i + 1] == '\r') &&
+                    ini[i + 1] != code)
                     ++i;
                 continue;
             }
+            if (part != Part::Value)
+                continue;
             const int base = code == 'x' ? 16 : code >= '0' && code <= '7' ? 8 : 0;
             if (base != 0) {
                 // A number of as many digits as follow, kept to 16 bits; "\x" without one is
@@ -118,14 +121,11 @@ bool holdsStreamedValue(const QByteArray &ini)
                 i = at - 1;
                 continue;
             }
+            // Any other character after a backslash is nothing.
             for (const auto &escape : kEscapes) {
                 if (code == escape[0] && read(uchar(escape[1])))
                     return true;
             }
-            // Any other character after a backslash, a line end among them, is nothing.
-            if ((code == '\n' || code == '\r') && i + 1 < size &&
-                (ini[i + 1] == '\n' || ini[i + 1] == '\r') && ini[i + 1] != code)
-                ++i;
             continue;
         }
         if (c == '"') {
